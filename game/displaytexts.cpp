@@ -1,0 +1,18 @@
+#include "game/displaytexts.h"
+
+#include "runtime/numberforms.h"
+
+std::string moneyText(Money balance)
+{
+    return "Money:" + signedForm(balance);
+}
+
+std::string flipTitle(int guess, int redCount)
+{
+    return signedForm(guess) + signedForm(redCount);
+}
+
+std::string scrollValueText(int value)
+{
+    return plainForm(value);
+}
