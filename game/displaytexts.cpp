@@ -2,7 +2,7 @@
 
 #include "runtime/numberforms.h"
 
-std::string moneyText(Money balance)
+std::string moneyText(Amount balance)
 {
     return "Money:" + signedForm(balance);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 // "Money: 100", "Money: 0", "Money:-5".
-std::string moneyText(Money balance);
+std::string moneyText(Amount balance);
 
 // The title after a flip: the guess and the red count, each in signed form (" 5 3").
 std::string flipTitle(int guess, int redCount);

@@ -17,10 +17,10 @@ void requireCoinCount(int count, const char *what)
 
 } // namespace
 
-Money addMoney(Money a, Money b)
+Amount addMoney(Amount a, Amount b)
 {
     // No play comes near 64 bits, but money must never wrap silently.
-    Money sum = 0;
+    Amount sum = 0;
     if (__builtin_add_overflow(a, b, &sum))
         throw std::overflow_error("The money has grown past what the game can count.");
     return sum;
@@ -46,12 +46,12 @@ double payoutMultiplier(int redCount)
     return multiplier;
 }
 
-Money payout(int redCount, int bet)
+Amount payout(int redCount, int bet)
 {
     // The product must be rounded to double before it is floored: kept wider, 15 x 128/15 and
     // 29 x 128/29 fall a hair below 128 and would pay 127.
     const double product = payoutMultiplier(redCount) * bet;
-    return static_cast<Money>(std::floor(product));
+    return static_cast<Amount>(std::floor(product));
 }
 
 void GameState::start()
@@ -60,19 +60,19 @@ void GameState::start()
     m_settledBalance = StartBalance;
 }
 
-Money GameState::takeBet(std::string_view betText)
+Amount GameState::takeBet(std::string_view betText)
 {
     const int bet = betFromText(betText);
     m_balance = addMoney(m_settledBalance, -bet);
     return m_balance;
 }
 
-Money GameState::settle(int redCount, int guess, std::string_view betText)
+Amount GameState::settle(int redCount, int guess, std::string_view betText)
 {
     requireCoinCount(redCount, "red count");
     requireCoinCount(guess, "guess");
     const int bet = betFromText(betText);
-    const Money won = redCount == guess ? payout(redCount, bet) : 0;
+    const Amount won = redCount == guess ? payout(redCount, bet) : 0;
     m_balance = addMoney(m_balance, won);
     m_settledBalance = m_balance;
     return m_balance;

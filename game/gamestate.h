@@ -3,19 +3,20 @@
 #include <cstdint>
 #include <string_view>
 
-using Money = std::int64_t;
+// A sum of money: always whole.
+using Amount = std::int64_t;
 
 inline constexpr int MinRedCount = 0;
 inline constexpr int MaxRedCount = 10;
 
 // a + b, or std::overflow_error where 64 bits can't hold it: money never wraps.
-Money addMoney(Money a, Money b);
+Amount addMoney(Amount a, Amount b);
 
 // What a correct guess of this many red coins pays per unit bet; 0 outside 0..10.
 double payoutMultiplier(int redCount);
 
 // A matched guess's payout: the multiplier times the bet, rounded down.
-Money payout(int redCount, int bet);
+Amount payout(int redCount, int bet);
 
 // The player's money.
 //
@@ -30,18 +31,18 @@ Money payout(int redCount, int bet);
 class GameState
 {
 public:
-    static constexpr Money StartBalance = 100;
+    static constexpr Amount StartBalance = 100;
 
     void start();
-    Money takeBet(std::string_view betText);
-    Money settle(int redCount, int guess, std::string_view betText);
+    Amount takeBet(std::string_view betText);
+    Amount settle(int redCount, int guess, std::string_view betText);
 
     // The money the player sees: the settled balance less the chosen bet (plus a flip's payout).
-    Money Balance() const { return m_balance; }
+    Amount Balance() const { return m_balance; }
     // The money at the last flip, from which a newly chosen bet is taken.
-    Money SettledBalance() const { return m_settledBalance; }
+    Amount SettledBalance() const { return m_settledBalance; }
 
 private:
-    Money m_balance = StartBalance;
-    Money m_settledBalance = StartBalance;
+    Amount m_balance = StartBalance;
+    Amount m_settledBalance = StartBalance;
 };

@@ -67,21 +67,21 @@ void MoneyTest::knownPayouts_data()
 {
     QTest::addColumn<int>("redCount");
     QTest::addColumn<int>("bet");
-    QTest::addColumn<Money>("expected");
-    QTest::newRow("1 on no red") << 0 << 1 << Money(1024);
-    QTest::newRow("1 on all red") << 10 << 1 << Money(1024);
-    QTest::newRow("15 on 3 red is exactly 128") << 3 << 15 << Money(128);
-    QTest::newRow("15 on 7 red is exactly 128") << 7 << 15 << Money(128);
-    QTest::newRow("29 on 5 red is exactly 128") << 5 << 29 << Money(128);
-    QTest::newRow("87 on 5 red") << 5 << 87 << Money(384);
-    QTest::newRow("100 on 5 red") << 5 << 100 << Money(441);
-    QTest::newRow("100 on 4 red") << 4 << 100 << Money(512);
-    QTest::newRow("100 on 6 red") << 6 << 100 << Money(512);
-    QTest::newRow("100 on 3 red") << 3 << 100 << Money(853);
-    QTest::newRow("10 on 1 red") << 1 << 10 << Money(1024);
-    QTest::newRow("10 on 9 red") << 9 << 10 << Money(1024);
-    QTest::newRow("10 on 2 red") << 2 << 10 << Money(227);
-    QTest::newRow("20 on 5 red") << 5 << 20 << Money(88);
+    QTest::addColumn<Amount>("expected");
+    QTest::newRow("1 on no red") << 0 << 1 << Amount(1024);
+    QTest::newRow("1 on all red") << 10 << 1 << Amount(1024);
+    QTest::newRow("15 on 3 red is exactly 128") << 3 << 15 << Amount(128);
+    QTest::newRow("15 on 7 red is exactly 128") << 7 << 15 << Amount(128);
+    QTest::newRow("29 on 5 red is exactly 128") << 5 << 29 << Amount(128);
+    QTest::newRow("87 on 5 red") << 5 << 87 << Amount(384);
+    QTest::newRow("100 on 5 red") << 5 << 100 << Amount(441);
+    QTest::newRow("100 on 4 red") << 4 << 100 << Amount(512);
+    QTest::newRow("100 on 6 red") << 6 << 100 << Amount(512);
+    QTest::newRow("100 on 3 red") << 3 << 100 << Amount(853);
+    QTest::newRow("10 on 1 red") << 1 << 10 << Amount(1024);
+    QTest::newRow("10 on 9 red") << 9 << 10 << Amount(1024);
+    QTest::newRow("10 on 2 red") << 2 << 10 << Amount(227);
+    QTest::newRow("20 on 5 red") << 5 << 20 << Amount(88);
 }
 
 void MoneyTest::knownPayouts()
@@ -102,17 +102,17 @@ void MoneyTest::gameStartsAt100()
     GameState game;
     game.takeBet("40");
     game.start();
-    QCOMPARE(game.Balance(), Money(100));
-    QCOMPARE(game.SettledBalance(), Money(100));
+    QCOMPARE(game.Balance(), Amount(100));
+    QCOMPARE(game.SettledBalance(), Amount(100));
 }
 
 void MoneyTest::betIsTakenFromSettledBalance()
 {
     GameState game;
     game.start();
-    QCOMPARE(game.takeBet("15"), Money(85));
-    QCOMPARE(game.Balance(), Money(85));
-    QCOMPARE(game.SettledBalance(), Money(100));
+    QCOMPARE(game.takeBet("15"), Amount(85));
+    QCOMPARE(game.Balance(), Amount(85));
+    QCOMPARE(game.SettledBalance(), Amount(100));
 }
 
 void MoneyTest::betsDoNotAddUp()
@@ -120,8 +120,8 @@ void MoneyTest::betsDoNotAddUp()
     GameState game;
     game.start();
     game.takeBet("30");
-    QCOMPARE(game.takeBet("10"), Money(90));
-    QCOMPARE(game.takeBet("0"), Money(100));
+    QCOMPARE(game.takeBet("10"), Amount(90));
+    QCOMPARE(game.takeBet("0"), Amount(100));
 }
 
 void MoneyTest::wonFlipAddsPayoutAndSettles()
@@ -129,9 +129,9 @@ void MoneyTest::wonFlipAddsPayoutAndSettles()
     GameState game;
     game.start();
     game.takeBet("20");
-    QCOMPARE(game.settle(5, 5, "20"), Money(168));
-    QCOMPARE(game.SettledBalance(), Money(168));
-    QCOMPARE(game.takeBet("0"), Money(168));
+    QCOMPARE(game.settle(5, 5, "20"), Amount(168));
+    QCOMPARE(game.SettledBalance(), Amount(168));
+    QCOMPARE(game.takeBet("0"), Amount(168));
 }
 
 void MoneyTest::lostFlipKeepsBetTaken()
@@ -139,9 +139,9 @@ void MoneyTest::lostFlipKeepsBetTaken()
     GameState game;
     game.start();
     game.takeBet("20");
-    QCOMPARE(game.settle(4, 5, "20"), Money(80));
-    QCOMPARE(game.SettledBalance(), Money(80));
-    QCOMPARE(game.takeBet("0"), Money(80));
+    QCOMPARE(game.settle(4, 5, "20"), Amount(80));
+    QCOMPARE(game.SettledBalance(), Amount(80));
+    QCOMPARE(game.takeBet("0"), Amount(80));
 }
 
 void MoneyTest::zeroBetMovesNoMoney_data()
@@ -159,8 +159,8 @@ void MoneyTest::zeroBetMovesNoMoney()
     QFETCH(int, guess);
     GameState game;
     game.start();
-    QCOMPARE(game.settle(redCount, guess, "0"), Money(100));
-    QCOMPARE(game.SettledBalance(), Money(100));
+    QCOMPARE(game.settle(redCount, guess, "0"), Amount(100));
+    QCOMPARE(game.SettledBalance(), Amount(100));
 }
 
 void MoneyTest::unmatchedGuessPaysNothingEvenOnRareCounts()
@@ -168,9 +168,9 @@ void MoneyTest::unmatchedGuessPaysNothingEvenOnRareCounts()
     GameState game;
     game.start();
     game.takeBet("50");
-    QCOMPARE(game.settle(0, 1, "50"), Money(50));
+    QCOMPARE(game.settle(0, 1, "50"), Amount(50));
     game.takeBet("50");
-    QCOMPARE(game.settle(10, 9, "50"), Money(0));
+    QCOMPARE(game.settle(10, 9, "50"), Amount(0));
 }
 
 void MoneyTest::balanceMayGoNegative()
@@ -179,22 +179,22 @@ void MoneyTest::balanceMayGoNegative()
     game.start();
     game.takeBet("50");
     game.settle(3, 4, "50");
-    QCOMPARE(game.SettledBalance(), Money(50));
-    QCOMPARE(game.takeBet("100"), Money(-50));
-    QCOMPARE(game.settle(3, 4, "100"), Money(-50));
-    QCOMPARE(game.SettledBalance(), Money(-50));
+    QCOMPARE(game.SettledBalance(), Amount(50));
+    QCOMPARE(game.takeBet("100"), Amount(-50));
+    QCOMPARE(game.settle(3, 4, "100"), Amount(-50));
+    QCOMPARE(game.SettledBalance(), Amount(-50));
 }
 
 void MoneyTest::bigWinFormerlyFatalSettles_data()
 {
     QTest::addColumn<int>("redCount");
     QTest::addColumn<QByteArray>("bet");
-    QTest::addColumn<Money>("settled");
+    QTest::addColumn<Amount>("settled");
     QTest::newRow("31 on no red, the last that fitted 16 bits")
-        << 0 << QByteArray("31") << Money(31813);
-    QTest::newRow("32 on no red") << 0 << QByteArray("32") << Money(32836);
-    QTest::newRow("32 on all red") << 10 << QByteArray("32") << Money(32836);
-    QTest::newRow("100 on all red") << 10 << QByteArray("100") << Money(102400);
+        << 0 << QByteArray("31") << Amount(31813);
+    QTest::newRow("32 on no red") << 0 << QByteArray("32") << Amount(32836);
+    QTest::newRow("32 on all red") << 10 << QByteArray("32") << Amount(32836);
+    QTest::newRow("100 on all red") << 10 << QByteArray("100") << Amount(102400);
 }
 
 void MoneyTest::bigWinFormerlyFatalSettles()
@@ -208,7 +208,7 @@ void MoneyTest::bigWinFormerlyFatalSettles()
     QTEST(game.SettledBalance(), "settled");
 
     // The game goes on from the new balance.
-    QFETCH(Money, settled);
+    QFETCH(Amount, settled);
     QCOMPARE(game.takeBet("100"), settled - 100);
 }
 
@@ -220,13 +220,13 @@ void MoneyTest::steadyLossesPastSixteenBitsSettle()
         game.takeBet("100");
         game.settle(5, 6, "100");
     }
-    QCOMPARE(game.SettledBalance(), Money(100 - 400 * 100));
+    QCOMPARE(game.SettledBalance(), Amount(100 - 400 * 100));
 }
 
 void MoneyTest::moneyNeverWrapsAtSixtyFourBits()
 {
-    constexpr Money most = std::numeric_limits<Money>::max();
-    constexpr Money least = std::numeric_limits<Money>::min();
+    constexpr Amount most = std::numeric_limits<Amount>::max();
+    constexpr Amount least = std::numeric_limits<Amount>::min();
     QCOMPARE(addMoney(most - 1024, 1024), most);
     QCOMPARE(addMoney(least + 100, -100), least);
     QVERIFY_THROWS_EXCEPTION(std::overflow_error, addMoney(most, 1));
@@ -264,8 +264,8 @@ void MoneyTest::badInputIsRefusedAndMoneyKept()
         std::invalid_argument, game.settle(redCount, guess, bet.toStdString()));
     if (redCount == 5 && guess == 5)
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, game.takeBet(bet.toStdString()));
-    QCOMPARE(game.Balance(), Money(90));
-    QCOMPARE(game.SettledBalance(), Money(100));
+    QCOMPARE(game.Balance(), Amount(90));
+    QCOMPARE(game.SettledBalance(), Amount(100));
 }
 
 QTEST_APPLESS_MAIN(MoneyTest)

@@ -21,22 +21,22 @@ private Q_SLOTS:
 
 void TextsTest::moneyText_data()
 {
-    QTest::addColumn<Money>("balance");
+    QTest::addColumn<Amount>("balance");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("start") << Money(100) << QByteArray("Money: 100");
-    QTest::newRow("zero keeps the blank") << Money(0) << QByteArray("Money: 0");
-    QTest::newRow("negative has no blank") << Money(-5) << QByteArray("Money:-5");
-    QTest::newRow("after the big win, no grouping") << Money(32836) << QByteArray("Money: 32836");
-    QTest::newRow("past 16 bits negative") << Money(-39900) << QByteArray("Money:-39900");
-    QTest::newRow("64-bit top") << std::numeric_limits<Money>::max()
+    QTest::newRow("start") << Amount(100) << QByteArray("Money: 100");
+    QTest::newRow("zero keeps the blank") << Amount(0) << QByteArray("Money: 0");
+    QTest::newRow("negative has no blank") << Amount(-5) << QByteArray("Money:-5");
+    QTest::newRow("after the big win, no grouping") << Amount(32836) << QByteArray("Money: 32836");
+    QTest::newRow("past 16 bits negative") << Amount(-39900) << QByteArray("Money:-39900");
+    QTest::newRow("64-bit top") << std::numeric_limits<Amount>::max()
                                 << QByteArray("Money: 9223372036854775807");
     QTest::newRow("64-bit bottom")
-        << std::numeric_limits<Money>::min() << QByteArray("Money:-9223372036854775808");
+        << std::numeric_limits<Amount>::min() << QByteArray("Money:-9223372036854775808");
 }
 
 void TextsTest::moneyText()
 {
-    QFETCH(Money, balance);
+    QFETCH(Amount, balance);
     QFETCH(QByteArray, expected);
     QCOMPARE(QByteArray::fromStdString(::moneyText(balance)), expected);
 }

@@ -1,0 +1,21 @@
+#include "runtime/errorreport.h"
+#include "runtime/randomsource.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Ten Coins");
+    try {
+        MersenneSource random;
+        Form1 window(random, reportErrorAndQuit);
+        window.show();
+        return QApplication::exec();
+    } catch (const std::exception &error) {
+        reportError(QString::fromUtf8(error.what()));
+        return 1;
+    }
+}

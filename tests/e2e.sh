@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# End to end: the built game in a real X server, played with real X input.
+# Usage: xvfb-run -a tests/e2e.sh path/to/tencoins
+set -euo pipefail
+program=$1
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$program" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+[ -n "$window" ] || fail "no window titled Form1 appeared"
+xdotool windowfocus --sync "$window"
+echo "PASS: the window opened titled Form1"
+
+title() { xdotool getwindowname "$window"; }
+
+# Waits for the title to report a flip of the given guess, and returns it.
+expect_flip_of() {
+    local guess=$1 seen
+    for _ in $(seq 50); do
+        seen=$(title)
+        if [[ $seen =~ ^\ ([0-9]|10)\ ([0-9]|10)$ ]] && [ "${BASH_REMATCH[1]}" = "$guess" ]; then
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "after a flip with guess $guess the title is '$seen'"
+}
+
+# A flip by mouse on the Flip button.
+xdotool mousemove --window "$window" 140 16 click 1
+expect_flip_of 5
+echo "PASS: a click on Flip reported '$(title)'"
+
+# Many rounds by keyboard: Tab to the bet, change it, Tab to the guess, change it, Tab back to
+# Flip and press Space; the title must carry the guess that the keys chose.
+guess=5
+RANDOM=7
+for round in $(seq 40); do
+    xdotool key Tab Page_Down Right Tab
+    # Move the guess every round, so that every flip changes the title.
+    if [ "$guess" -eq 0 ] || { [ "$guess" -lt 10 ] && [ $((RANDOM % 2)) -eq 0 ]; }; then
+        xdotool key Right
+        guess=$((guess + 1))
+    else
+        xdotool key Left
+        guess=$((guess - 1))
+    fi
+    xdotool key Tab space
+    expect_flip_of "$guess"
+    kill -0 $pid 2>/dev/null || fail "the game died in round $round"
+done
+echo "PASS: 40 rounds of bets, guesses and flips by keyboard; the game is still running"

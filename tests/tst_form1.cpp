@@ -1,0 +1,548 @@
+#include "runtime/errorreport.h"
+#include "scriptedsource.h"
+#include "window/coin.h"
+#include "window/form1.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowOpensAsDescribed();
+    void controlsStandWhereTheLayoutSays_data();
+    void controlsStandWhereTheLayoutSays();
+    void coinsStandInTwoColumns_data();
+    void coinsStandInTwoColumns();
+    void scrollBarsAreSetUp_data();
+    void scrollBarsAreSetUp();
+    void textsFitTheirControls();
+    void tabVisitsFlipBetGuess();
+    void focusedScrollBarShowsAMark();
+
+    void keysMoveScrollBars_data();
+    void keysMoveScrollBars();
+    void arrowAndTrackClicksMoveScrollBars_data();
+    void arrowAndTrackClicksMoveScrollBars();
+    void wheelMovesScrollBars_data();
+    void wheelMovesScrollBars();
+    void draggingTheThumbChangesNothingUntilRelease();
+
+    void flipPaintsEachCoinFromItsDraw();
+    void wonFlipPaysAndResetsTheBet();
+    void lostFlipKeepsTheBetTaken();
+    void secondFlipWithoutBetMovesNoMoney();
+    void negativeBalanceShowsNoBlank();
+    void betsDoNotAddUp();
+    void guessChangeMovesNoMoney();
+    void bigWinThatUsedToCrashIsPaid();
+    void titleKeepsTheGuessReadAtTheFlip();
+    void focusedFlipIsPressedBySpaceAndEnter_data();
+    void focusedFlipIsPressedBySpaceAndEnter();
+    void coinsAndScrollBarsTellScreenReaders();
+
+    void errorInAHandlerIsReported();
+    void reportEndsTheGameWithStatusOne();
+
+private:
+    template<typename Control = QWidget>
+    Control *control(const char *name) const
+    {
+        auto *found = m_form->findChild<Control *>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString text(const char *label) const { return control<QLabel>(label)->text(); }
+    void chooseBet(int bet);
+    void chooseGuess(int guess);
+    void flip() { QTest::mouseClick(control("Flip"), Qt::LeftButton); }
+
+    ScriptedSource m_random;
+    QStringList m_reported;
+    std::unique_ptr<Form1> m_form;
+};
+
+namespace {
+
+QRect subControlRect(QScrollBar *scrollBar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(scrollBar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = scrollBar->orientation();
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = scrollBar->minimum();
+    option.maximum = scrollBar->maximum();
+    option.sliderPosition = scrollBar->sliderPosition();
+    option.sliderValue = scrollBar->value();
+    option.singleStep = scrollBar->singleStep();
+    option.pageStep = scrollBar->pageStep();
+    return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
+}
+
+} // namespace
+
+void Form1Test::init()
+{
+    m_random = ScriptedSource();
+    m_reported.clear();
+    m_form = std::make_unique<Form1>(
+        m_random, [this](const QString &message) { m_reported << message; });
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void Form1Test::cleanup()
+{
+    m_form.reset();
+    QCOMPARE(m_reported, QStringList());
+}
+
+void Form1Test::chooseBet(int bet)
+{
+    QWidget *scrollBar = control("BetScroll");
+    scrollBar->setFocus();
+    QTest::keyClick(scrollBar, Qt::Key_Home);
+    for (int tens = 0; tens < bet / 10; ++tens)
+        QTest::keyClick(scrollBar, Qt::Key_PageDown);
+    for (int ones = 0; ones < bet % 10; ++ones)
+        QTest::keyClick(scrollBar, Qt::Key_Right);
+    QCOMPARE(text("Bet"), QString::number(bet));
+}
+
+void Form1Test::chooseGuess(int guess)
+{
+    QWidget *scrollBar = control("ChooseScroll");
+    scrollBar->setFocus();
+    QTest::keyClick(scrollBar, Qt::Key_Home);
+    for (int step = 0; step < guess; ++step)
+        QTest::keyClick(scrollBar, Qt::Key_Right);
+    QCOMPARE(text("Choose"), QString::number(guess));
+}
+
+void Form1Test::windowOpensAsDescribed()
+{
+    QCOMPARE(m_form->objectName(), "Form1");
+    QCOMPARE(m_form->windowTitle(), "Form1");
+    QCOMPARE(m_form->size(), QSize(226, 161));
+    QCOMPARE(control<QPushButton>("Flip")->text(), "Flip");
+    QCOMPARE(text("Money"), "Money: 100");
+    QCOMPARE(text("Choose"), "5");
+    QCOMPARE(text("Bet"), "0");
+    QCOMPARE(QApplication::focusWidget(), control("Flip"));
+    QVERIFY(!control<QPushButton>("Flip")->isDefault());
+    QCOMPARE(m_random.reseeds, 1);
+    QCOMPARE(m_form->game().Balance(), 100);
+    QCOMPARE(m_form->game().SettledBalance(), 100);
+}
+
+void Form1Test::controlsStandWhereTheLayoutSays_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("ChooseScroll") << QByteArray("ChooseScroll") << QRect(144, 56, 81, 17);
+    QTest::newRow("BetScroll") << QByteArray("BetScroll") << QRect(64, 56, 81, 17);
+    QTest::newRow("Flip") << QByteArray("Flip") << QRect(64, 0, 161, 33);
+    QTest::newRow("Money") << QByteArray("Money") << QRect(64, 72, 161, 25);
+    QTest::newRow("Choose") << QByteArray("Choose") << QRect(144, 32, 81, 33);
+    QTest::newRow("Bet") << QByteArray("Bet") << QRect(64, 32, 81, 33);
+}
+
+void Form1Test::controlsStandWhereTheLayoutSays()
+{
+    QFETCH(QByteArray, name);
+    QWidget *widget = control(name.constData());
+    QTEST(widget->geometry(), "geometry");
+    QVERIFY(widget->isVisible());
+}
+
+void Form1Test::coinsStandInTwoColumns_data()
+{
+    QTest::addColumn<int>("coin");
+    QTest::addColumn<QPoint>("position");
+    for (int coin = 1; coin <= 5; ++coin)
+        QTest::addRow("coin %d", coin) << coin << QPoint(0, 32 * (coin - 1));
+    for (int coin = 6; coin <= 10; ++coin)
+        QTest::addRow("coin %d", coin) << coin << QPoint(32, 32 * (coin - 6));
+}
+
+void Form1Test::coinsStandInTwoColumns()
+{
+    QFETCH(int, coin);
+    QFETCH(QPoint, position);
+    Coin *template0 = m_form->Qtr(0);
+    QVERIFY(!template0->isVisible());
+    QCOMPARE(template0->geometry(), QRect(32, 0, 33, 33));
+
+    Coin *shown = m_form->Qtr(coin);
+    QVERIFY(shown->isVisible());
+    QCOMPARE(shown->geometry(), QRect(position, QSize(33, 33)));
+    QVERIFY(!shown->fill().isValid());
+    QCOMPARE(m_form->findChildren<Coin *>().size(), 11);
+}
+
+void Form1Test::scrollBarsAreSetUp_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("singleStep");
+    QTest::addColumn<int>("pageStep");
+    QTest::newRow("guess") << QByteArray("ChooseScroll") << 10 << 5 << 1 << 1;
+    QTest::newRow("bet") << QByteArray("BetScroll") << 100 << 0 << 1 << 10;
+}
+
+void Form1Test::scrollBarsAreSetUp()
+{
+    QFETCH(QByteArray, name);
+    auto *scrollBar = control<QScrollBar>(name.constData());
+    QCOMPARE(scrollBar->orientation(), Qt::Horizontal);
+    QCOMPARE(scrollBar->minimum(), 0);
+    QTEST(scrollBar->maximum(), "maximum");
+    QTEST(scrollBar->value(), "value");
+    QTEST(scrollBar->singleStep(), "singleStep");
+    QTEST(scrollBar->pageStep(), "pageStep");
+}
+
+void Form1Test::textsFitTheirControls()
+{
+    struct Case
+    {
+        const char *name;
+        QString widest;
+        bool bold;
+    };
+    const Case cases[] = { { "Money", "Money: 102400", true }, { "Money", "Money:-40000", true },
+        { "Bet", "100", true }, { "Choose", "10", true }, { "Flip", "Flip", false } };
+    for (const Case &each : cases) {
+        QWidget *widget = control(each.name);
+        const QFontInfo resolved(widget->font());
+        QCOMPARE(resolved.family(), "Liberation Sans");
+        QCOMPARE(resolved.pixelSize(), 18);
+        QCOMPARE(resolved.bold(), each.bold);
+        const QFontMetrics metrics(widget->font());
+        QVERIFY2(metrics.horizontalAdvance(each.widest) <= widget->width(), each.name);
+        QVERIFY2(metrics.height() <= widget->height(), each.name);
+    }
+}
+
+void Form1Test::tabVisitsFlipBetGuess()
+{
+    const char *order[] = { "BetScroll", "ChooseScroll", "Flip", "BetScroll" };
+    for (const char *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(next));
+    }
+}
+
+void Form1Test::focusedScrollBarShowsAMark()
+{
+    QWidget *scrollBar = control("BetScroll");
+    const QImage unfocused = scrollBar->grab().toImage();
+    scrollBar->setFocus();
+    QVERIFY(scrollBar->grab().toImage() != unfocused);
+}
+
+void Form1Test::keysMoveScrollBars_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected");
+    const QByteArray bet("BetScroll"), guess("ChooseScroll");
+    QTest::newRow("bet left") << bet << 50 << int(Qt::Key_Left) << 49;
+    QTest::newRow("bet right") << bet << 50 << int(Qt::Key_Right) << 51;
+    QTest::newRow("bet page up") << bet << 50 << int(Qt::Key_PageUp) << 40;
+    QTest::newRow("bet page down") << bet << 50 << int(Qt::Key_PageDown) << 60;
+    QTest::newRow("bet home") << bet << 50 << int(Qt::Key_Home) << 0;
+    QTest::newRow("bet end") << bet << 50 << int(Qt::Key_End) << 100;
+    QTest::newRow("bet left at 0") << bet << 0 << int(Qt::Key_Left) << 0;
+    QTest::newRow("bet page down near top") << bet << 95 << int(Qt::Key_PageDown) << 100;
+    QTest::newRow("bet right at 100") << bet << 100 << int(Qt::Key_Right) << 100;
+    QTest::newRow("guess left") << guess << 5 << int(Qt::Key_Left) << 4;
+    QTest::newRow("guess right") << guess << 5 << int(Qt::Key_Right) << 6;
+    QTest::newRow("guess page up") << guess << 5 << int(Qt::Key_PageUp) << 4;
+    QTest::newRow("guess page down") << guess << 5 << int(Qt::Key_PageDown) << 6;
+    QTest::newRow("guess home") << guess << 5 << int(Qt::Key_Home) << 0;
+    QTest::newRow("guess end") << guess << 5 << int(Qt::Key_End) << 10;
+    QTest::newRow("guess right at 10") << guess << 10 << int(Qt::Key_Right) << 10;
+}
+
+void Form1Test::keysMoveScrollBars()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    auto *scrollBar = control<QScrollBar>(name.constData());
+    scrollBar->setValue(from);
+    scrollBar->setFocus();
+    QTest::keyClick(scrollBar, Qt::Key(key));
+    QCOMPARE(scrollBar->value(), expected);
+
+    const bool isBet = name == "BetScroll";
+    QCOMPARE(text(isBet ? "Bet" : "Choose"), QString::number(expected));
+    const int bet = isBet ? expected : 0;
+    QCOMPARE(text("Money"), QString("Money: %1").arg(100 - bet));
+}
+
+void Form1Test::arrowAndTrackClicksMoveScrollBars_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("expected");
+    const QByteArray bet("BetScroll"), guess("ChooseScroll");
+    QTest::newRow("bet right arrow") << bet << 50 << int(QStyle::SC_ScrollBarAddLine) << 51;
+    QTest::newRow("bet left arrow") << bet << 50 << int(QStyle::SC_ScrollBarSubLine) << 49;
+    QTest::newRow("bet track right") << bet << 50 << int(QStyle::SC_ScrollBarAddPage) << 60;
+    QTest::newRow("bet track left") << bet << 50 << int(QStyle::SC_ScrollBarSubPage) << 40;
+    QTest::newRow("guess right arrow") << guess << 5 << int(QStyle::SC_ScrollBarAddLine) << 6;
+    QTest::newRow("guess track left") << guess << 5 << int(QStyle::SC_ScrollBarSubPage) << 4;
+}
+
+void Form1Test::arrowAndTrackClicksMoveScrollBars()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, from);
+    QFETCH(int, part);
+    QFETCH(int, expected);
+    auto *scrollBar = control<QScrollBar>(name.constData());
+    scrollBar->setValue(from);
+    const QRect target = subControlRect(scrollBar, QStyle::SubControl(part));
+    QVERIFY(!target.isEmpty());
+    QTest::mouseClick(scrollBar, Qt::LeftButton, {}, target.center());
+    QCOMPARE(scrollBar->value(), expected);
+    QCOMPARE(text(name == "BetScroll" ? "Bet" : "Choose"), QString::number(expected));
+}
+
+void Form1Test::wheelMovesScrollBars_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("notches");
+    QTest::addColumn<int>("expected");
+    // One notch scrolls three steps, as the desktop's wheel setting says, but never past a page.
+    QTest::newRow("bet down") << QByteArray("BetScroll") << -1 << 53;
+    QTest::newRow("bet up") << QByteArray("BetScroll") << 1 << 47;
+    QTest::newRow("guess down") << QByteArray("ChooseScroll") << -1 << 6;
+    QTest::newRow("guess up") << QByteArray("ChooseScroll") << 1 << 4;
+}
+
+void Form1Test::wheelMovesScrollBars()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, notches);
+    QFETCH(int, expected);
+    auto *scrollBar = control<QScrollBar>(name.constData());
+    scrollBar->setValue(name == "BetScroll" ? 50 : 5);
+    control("Flip")->setFocus();
+    const QPointF inside = scrollBar->rect().center();
+    QWheelEvent wheel(inside, scrollBar->mapToGlobal(inside), {}, { 0, 120 * notches },
+        Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(scrollBar, &wheel);
+    QCOMPARE(scrollBar->value(), expected);
+    QCOMPARE(text(name == "BetScroll" ? "Bet" : "Choose"), QString::number(expected));
+}
+
+void Form1Test::draggingTheThumbChangesNothingUntilRelease()
+{
+    auto *scrollBar = control<QScrollBar>("BetScroll");
+    const QPoint grip = subControlRect(scrollBar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(scrollBar, grip + QPoint(20, 0));
+    QVERIFY(scrollBar->isSliderDown());
+    QVERIFY(scrollBar->sliderPosition() > 0);
+    QCOMPARE(scrollBar->value(), 0);
+    QCOMPARE(text("Bet"), "0");
+    QCOMPARE(text("Money"), "Money: 100");
+
+    QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, grip + QPoint(20, 0));
+    const int bet = scrollBar->value();
+    QVERIFY(bet > 0);
+    QCOMPARE(text("Bet"), QString::number(bet));
+    QCOMPARE(text("Money"), QString("Money: %1").arg(100 - bet));
+}
+
+void Form1Test::flipPaintsEachCoinFromItsDraw()
+{
+    const bool red[] = { true, false, false, true, true, false, true, false, true, false };
+    m_random.script({ 0.5f, 0.49999997f, 0.0f, 0.75f, 0.99999994f, 0.25f, 0.6f, 0.1f, 0.9f, 0.3f });
+    flip();
+    QCOMPARE(m_random.left(), 0);
+    QCOMPARE(m_form->windowTitle(), " 5 5");
+
+    // Sample the centre of every coin as drawn on screen, at the device's pixel ratio.
+    const QImage image = m_form->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    for (int coin = 1; coin <= 10; ++coin) {
+        const QPointF centre = QRectF(m_form->Qtr(coin)->geometry()).center() * ratio;
+        const QColor expected = red[coin - 1] ? QColor(255, 0, 0) : QColor(0, 255, 0);
+        QCOMPARE(image.pixelColor(centre.toPoint()), expected);
+    }
+}
+
+void Form1Test::wonFlipPaysAndResetsTheBet()
+{
+    chooseGuess(3);
+    chooseBet(15);
+    QCOMPARE(text("Money"), "Money: 85");
+    m_random.script({ 0.7f, 0.7f, 0.7f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f });
+    flip();
+    QCOMPARE(m_form->windowTitle(), " 3 3");
+    QCOMPARE(text("Money"), "Money: 213");
+    QCOMPARE(text("Bet"), "0");
+    QCOMPARE(control<QScrollBar>("BetScroll")->value(), 0);
+    QCOMPARE(m_form->game().Balance(), 213);
+    QCOMPARE(m_form->game().SettledBalance(), 213);
+}
+
+void Form1Test::lostFlipKeepsTheBetTaken()
+{
+    chooseBet(20);
+    m_random.scriptAll(0.9f, 10);
+    flip();
+    QCOMPARE(m_form->windowTitle(), " 5 10");
+    QCOMPARE(text("Money"), "Money: 80");
+    QCOMPARE(text("Bet"), "0");
+    QCOMPARE(m_form->game().SettledBalance(), 80);
+}
+
+void Form1Test::secondFlipWithoutBetMovesNoMoney()
+{
+    chooseGuess(0);
+    chooseBet(10);
+    m_random.scriptAll(0.9f, 10);
+    flip();
+    QCOMPARE(text("Money"), "Money: 90");
+    m_random.scriptAll(0.1f, 10);
+    flip();
+    QCOMPARE(m_form->windowTitle(), " 0 0");
+    QCOMPARE(text("Money"), "Money: 90");
+}
+
+void Form1Test::negativeBalanceShowsNoBlank()
+{
+    chooseBet(50);
+    m_random.scriptAll(0.1f, 10);
+    flip();
+    chooseBet(100);
+    QCOMPARE(text("Money"), "Money:-50");
+    m_random.scriptAll(0.1f, 10);
+    flip();
+    QCOMPARE(text("Money"), "Money:-50");
+    QCOMPARE(m_form->game().SettledBalance(), -50);
+}
+
+void Form1Test::betsDoNotAddUp()
+{
+    chooseBet(30);
+    chooseBet(10);
+    QCOMPARE(text("Money"), "Money: 90");
+}
+
+void Form1Test::guessChangeMovesNoMoney()
+{
+    chooseBet(40);
+    chooseGuess(9);
+    QCOMPARE(text("Money"), "Money: 60");
+    QCOMPARE(m_form->game().Balance(), 60);
+}
+
+void Form1Test::bigWinThatUsedToCrashIsPaid()
+{
+    chooseGuess(0);
+    chooseBet(32);
+    m_random.scriptAll(0.1f, 10);
+    flip();
+    QCOMPARE(text("Money"), "Money: 32836");
+    chooseBet(100);
+    QCOMPARE(text("Money"), "Money: 32736");
+}
+
+void Form1Test::titleKeepsTheGuessReadAtTheFlip()
+{
+    chooseGuess(7);
+    m_random.scriptAll(0.1f, 10);
+    flip();
+    chooseGuess(2);
+    QCOMPARE(m_form->windowTitle(), " 7 0");
+}
+
+void Form1Test::focusedFlipIsPressedBySpaceAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter);
+}
+
+void Form1Test::focusedFlipIsPressedBySpaceAndEnter()
+{
+    QFETCH(int, key);
+    m_random.scriptAll(0.9f, 10);
+    QTest::keyClick(control("Flip"), Qt::Key(key));
+    QCOMPARE(m_random.left(), 0);
+    QCOMPARE(m_form->windowTitle(), " 5 10");
+}
+
+void Form1Test::coinsAndScrollBarsTellScreenReaders()
+{
+    m_random.script({ 0.1f, 0.1f, 0.9f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.9f });
+    flip();
+    const auto describe = [](QWidget *widget, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(widget)->text(what);
+    };
+    QCOMPARE(describe(m_form->Qtr(3), QAccessible::Name), "Coin 3");
+    QCOMPARE(describe(m_form->Qtr(3), QAccessible::Description), "red");
+    QCOMPARE(describe(m_form->Qtr(4), QAccessible::Description), "green");
+    QCOMPARE(describe(m_form->Qtr(10), QAccessible::Description), "red");
+    QCOMPARE(describe(control("BetScroll"), QAccessible::Name), "Bet");
+    QCOMPARE(describe(control("ChooseScroll"), QAccessible::Name), "Guess");
+}
+
+void Form1Test::errorInAHandlerIsReported()
+{
+    chooseBet(10);
+    m_random.script({ 0.9f, 0.9f, 0.9f });
+    flip();
+    QCOMPARE(m_reported, QStringList("The scripted draws ran out."));
+    // The flip stopped before the money moved.
+    QCOMPARE(text("Money"), "Money: 90");
+    QCOMPARE(m_form->windowTitle(), "Form1");
+    m_reported.clear();
+}
+
+void Form1Test::reportEndsTheGameWithStatusOne()
+{
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTimer::singleShot(0, [] { reportErrorAndQuit("The coins rolled away."); });
+    QCOMPARE(QApplication::exec(), 1);
+    QCOMPARE(shown, "Ten Coins has to close.\n\nThe coins rolled away.");
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
