@@ -13,7 +13,9 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 [ -n "$window" ] || fail "no window titled Form1 appeared"
 xdotool windowfocus --sync "$window"
-echo "PASS: the window opened titled Form1"
+geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "226x161" ] || fail "the window's client area is $geometry, not 226x161"
+echo "PASS: the window opened titled Form1, 226 by 161 pixels"
 
 title() { xdotool getwindowname "$window"; }
 
