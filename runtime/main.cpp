@@ -3,12 +3,15 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <exception>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ten Coins");
+    QGuiApplication::setDesktopFileName(APP_ID);
+    QApplication::setWindowIcon(QIcon(":/icons/" APP_ID ".png"));
     try {
         MersenneSource random;
         Form1 window(random, reportErrorAndQuit);
