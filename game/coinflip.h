@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cmath>
 #include <stdexcept>
 
 struct Colour
@@ -29,11 +28,12 @@ int flipCoins(NextDraw &&nextDraw, Paint &&paint)
         const float draw = nextDraw();
         if (!(draw >= 0.0f && draw < 1.0f))
             throw std::out_of_range("A coin draw fell outside [0, 1).");
-        const float faceValue = std::floor(draw * 2.0f) * 255.0f;
-        if (faceValue == 255.0f)
-            ++redCount;
-        const int red = static_cast<int>(faceValue);
-        paint(coin, Colour { red, 255 - red, 0 });
+        // floor(draw x 2): 1 for a red face, 0 for a green one. For a draw in [0, 1) truncation is
+        // the floor, and much cheaper than std::floor.
+        const int face = static_cast<int>(draw * 2.0f);
+        const int faceValue = face * 255;
+        redCount += face;
+        paint(coin, Colour { faceValue, 255 - faceValue, 0 });
     }
     return redCount;
 }

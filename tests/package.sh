@@ -11,7 +11,8 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 (cd "$build_dir" && cpack -G DEB >/dev/null 2>&1) || fail "cpack could not build the package"
 package=$(ls "$build_dir"/tencoins_*.deb)
-as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$package" >/dev/null 2>&1
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$package" >/dev/null 2>&1 \
+    || fail "apt-get could not install $package"
 trap 'as_root apt-get remove -y -qq tencoins >/dev/null 2>&1 || true' EXIT
 echo "PASS: installed $(basename "$package")"
 

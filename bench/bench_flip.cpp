@@ -1,0 +1,31 @@
+// One press of Flip on the real window, through the ten coins' repaint.
+
+#include "runtime/randomsource.h"
+#include "window/form1.h"
+
+#include <QPushButton>
+#include <QTest>
+
+class FlipBenchmark : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void flipAndRepaint()
+    {
+        MersenneSource random(1);
+        Form1 form(random, [](const QString &message) { qFatal("%s", qPrintable(message)); });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto *flip = form.findChild<QPushButton *>("Flip");
+        QBENCHMARK {
+            flip->click();
+            // Let the queued repaint of the coins run now.
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
+};
+
+QTEST_MAIN(FlipBenchmark)
+#include "bench_flip.moc"

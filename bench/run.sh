@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints one table. Usage: bench/run.sh [BUILD_DIR] [RUNS]
+# Start-up runs under Xvfb, alternating the game with a bare Qt window of the same size, so that
+# both see the same machine at the same moments.
+set -euo pipefail
+build_dir=$(cd "${1:-build}" && pwd)
+runs=${2:-21}
+bench="$build_dir/bench"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+startup_samples=$(mktemp)
+trap 'rm -f "$startup_samples"' EXIT
+xvfb-run -a -s "-screen 0 640x480x24" bash -c '
+    for run in $(seq '"$runs"'); do
+        for program in bare game; do
+            printf "%s " $program
+            BENCH_LAUNCH_NS=${EPOCHREALTIME/./}000 "'"$bench"'/bench_startup_$program" 2>/dev/null
+        done
+    done' >"$startup_samples"
+
+field() { grep "^$1 " "$startup_samples" | sed -n "s/.*$2=\([0-9.]*\).*/\1/p" | median; }
+bare_ms=$(field bare startup_ms)
+game_ms=$(field game startup_ms)
+bare_kib=$(field bare peak_kib)
+game_kib=$(field game peak_kib)
+
+flip_ms=$(QT_QPA_PLATFORM=offscreen "$bench/bench_flip" -minimumvalue 200 2>/dev/null \
+    | sed -n 's/^ *\([0-9.]*\) msecs per iteration.*/\1/p')
+rules=$("$bench/bench_rules" | sed -n 's/.*rules_flips_per_s=\([0-9]*\).*/\1/p')
+
+awk -v bm="$bare_ms" -v gm="$game_ms" -v bk="$bare_kib" -v gk="$game_kib" -v fm="$flip_ms" \
+    -v rf="$rules" -v runs="$runs" 'BEGIN {
+    printf "%-40s %14s %14s %10s\n", "benchmark", "result", "target", "met"
+    printf "%-40s %11.1f ms %14s\n", "start-up to first paint, bare window", bm, ""
+    printf "%-40s %11.1f ms %14s\n", "start-up to first paint, game", gm, ""
+    printf "%-40s %13.2fx %14s %10s\n", "  game / bare", gm / bm, "<= 1.15x", (gm / bm <= 1.15 ? "yes" : "NO")
+    printf "%-40s %10.1f MiB %14s\n", "peak memory, bare window", bk / 1024, ""
+    printf "%-40s %10.1f MiB %14s\n", "peak memory, game", gk / 1024, ""
+    printf "%-40s %10.2f MiB %14s %10s\n", "  game - bare", (gk - bk) / 1024, "<= 4 MiB", ((gk - bk) / 1024 <= 4 ? "yes" : "NO")
+    printf "%-40s %11.3f ms %14s %10s\n", "Flip with the repaint of ten coins", fm, "< 1 ms", (fm < 1 ? "yes" : "NO")
+    printf "%-40s %10.1f M/s %14s %10s\n", "settled flips per second, one core", rf / 1e6, ">= 10 M/s", (rf >= 1e7 ? "yes" : "NO")
+    printf "(start-up: medians of %d runs each)\n", runs
+}'
