@@ -18,7 +18,8 @@ private Q_SLOTS:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto *flip = form.findChild<QPushButton *>("Flip");
-        QBENCHMARK {
+        QBENCHMARK
+        {
             flip->click();
             // Let the queued repaint of the coins run now.
             QCoreApplication::sendPostedEvents();

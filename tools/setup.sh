@@ -1,13 +1,14 @@
-# Shared by ./play and ./check: installs what is missing and builds into build/.
+# Shared by ./play and ./check: installs what is missing and builds.
 # Sourced, not run; expects "set -euo pipefail" from the caller.
 
 project_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Everything the game needs to build, run and be tested on a fresh Debian 12.
-required_packages=(
-    build-essential cmake ninja-build qt6-base-dev fonts-liberation2 clang-format
-    xvfb xauth xdotool
-)
+# What the game needs to build and run on a fresh Debian 12.
+play_packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation2)
+# And what its tests need: the X server and input for the end-to-end tests, the format checker,
+# clang for fuzzing, and the package tools.
+check_packages=("${play_packages[@]}" xvfb xauth xdotool python3-xlib clang-format clang
+    libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -32,8 +33,10 @@ install_missing_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-build_game() {
-    local build_dir="$project_dir/build"
-    cmake -S "$project_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# build_in DIR [CMAKE OPTIONS...]: configures and builds the project into DIR.
+build_in() {
+    local build_dir=$1
+    shift
+    cmake -S "$project_dir" -B "$build_dir" -G Ninja "$@" >/dev/null
     cmake --build "$build_dir"
 }
