@@ -1,5 +1,6 @@
 #include "runtime/errorreport.h"
 #include "scriptedsource.h"
+#include "scrollbarpart.h"
 #include "window/coin.h"
 #include "window/form1.h"
 
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -76,26 +76,6 @@ private:
     QStringList m_reported;
     std::unique_ptr<Form1> m_form;
 };
-
-namespace {
-
-QRect subControlRect(QScrollBar *scrollBar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(scrollBar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = scrollBar->orientation();
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = scrollBar->minimum();
-    option.maximum = scrollBar->maximum();
-    option.sliderPosition = scrollBar->sliderPosition();
-    option.sliderValue = scrollBar->value();
-    option.singleStep = scrollBar->singleStep();
-    option.pageStep = scrollBar->pageStep();
-    return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
-}
-
-} // namespace
 
 void Form1Test::init()
 {
@@ -325,7 +305,7 @@ void Form1Test::arrowAndTrackClicksMoveScrollBars()
     QFETCH(int, expected);
     auto *scrollBar = control<QScrollBar>(name.constData());
     scrollBar->setValue(from);
-    const QRect target = subControlRect(scrollBar, QStyle::SubControl(part));
+    const QRect target = scrollBarPart(scrollBar, QStyle::SubControl(part));
     QVERIFY(!target.isEmpty());
     QTest::mouseClick(scrollBar, Qt::LeftButton, {}, target.center());
     QCOMPARE(scrollBar->value(), expected);
@@ -363,7 +343,7 @@ void Form1Test::wheelMovesScrollBars()
 void Form1Test::draggingTheThumbChangesNothingUntilRelease()
 {
     auto *scrollBar = control<QScrollBar>("BetScroll");
-    const QPoint grip = subControlRect(scrollBar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint grip = scrollBarPart(scrollBar, QStyle::SC_ScrollBarSlider).center();
     QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(scrollBar, grip + QPoint(20, 0));
     QVERIFY(scrollBar->isSliderDown());

@@ -2,6 +2,7 @@
 // A failure names the seed and the step; TENCOINS_PLAY_SEED and TENCOINS_PLAY_STEPS replay it.
 
 #include "runtime/randomsource.h"
+#include "scrollbarpart.h"
 #include "window/coin.h"
 #include "window/form1.h"
 
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <memory>
 #include <random>
@@ -71,22 +71,6 @@ int envOr(const char *name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-QRect partOf(QScrollBar *scrollBar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(scrollBar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = scrollBar->minimum();
-    option.maximum = scrollBar->maximum();
-    option.sliderPosition = scrollBar->sliderPosition();
-    option.sliderValue = scrollBar->value();
-    option.singleStep = scrollBar->singleStep();
-    option.pageStep = scrollBar->pageStep();
-    return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
 }
 
 } // namespace
@@ -221,7 +205,7 @@ QString RandomPlayTest::clickPart(QScrollBar *scrollBar, bool isBet)
     const QStyle::SubControl parts[] = { QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
         QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage };
     const int which = pick(4);
-    const QRect target = partOf(scrollBar, parts[which]);
+    const QRect target = scrollBarPart(scrollBar, parts[which]);
     const int value = scrollBar->value();
     if (target.isEmpty())
         return QString("no click: that part of %1 is empty").arg(scrollBar->objectName());
@@ -239,7 +223,7 @@ QString RandomPlayTest::clickPart(QScrollBar *scrollBar, bool isBet)
 
 QString RandomPlayTest::dragThumb(QScrollBar *scrollBar, bool isBet)
 {
-    const QPoint grip = partOf(scrollBar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint grip = scrollBarPart(scrollBar, QStyle::SC_ScrollBarSlider).center();
     const QPoint to = grip + QPoint(pick(121) - 60, pick(9) - 4);
     QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(scrollBar, to);
