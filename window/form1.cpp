@@ -2,6 +2,7 @@
 
 #include "game/coinflip.h"
 #include "game/displaytexts.h"
+#include "runtime/numberforms.h"
 #include "runtime/randomsource.h"
 #include "window/coin.h"
 #include "window/pushbutton.h"
@@ -22,9 +23,6 @@ constexpr int FontPixels = 18;
 
 QFont controlFont(QFont::Weight weight)
 {
-    // The classic face of this layout. Where it is missing (everywhere but old Windows), Liberation
-    // Sans matches its metrics closely.
-    QFont::insertSubstitutions("MS Sans Serif", { "Liberation Sans", "Arial", "Helvetica" });
     QFont font("MS Sans Serif");
     font.setPixelSize(FontPixels);
     font.setWeight(weight);
@@ -74,6 +72,9 @@ Form1::Form1(RandomSource &random, ErrorReport reportError, QWidget *parent)
 
 void Form1::createControls()
 {
+    // The face this layout was drawn for. Where it is missing, Liberation Sans matches its metrics
+    // closely.
+    QFont::insertSubstitutions("MS Sans Serif", { "Liberation Sans", "Arial", "Helvetica" });
     setObjectName("Form1");
     setWindowTitle("Form1");
     resize(ClientSize);
@@ -86,7 +87,7 @@ void Form1::createControls()
     ChooseScroll->setPageStep(1);
 
     BetScroll = createScrollBar(this, "BetScroll", tr("Bet"), { 64, 56, 81, 17 });
-    BetScroll->setRange(0, 100);
+    BetScroll->setRange(0, MaxBet);
     BetScroll->setValue(0);
     BetScroll->setSingleStep(1);
     BetScroll->setPageStep(10);
