@@ -16,7 +16,7 @@ close_after() {
     xdotool windowfocus --sync "$window"
     eval "$moves"
     "$close_window" "$window"
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         kill -0 $pid 2>/dev/null || break
         sleep 0.05
     done

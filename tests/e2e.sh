@@ -22,7 +22,7 @@ title() { xdotool getwindowname "$window"; }
 # Waits for the title to report a flip of the given guess, and returns it.
 expect_flip_of() {
     local guess=$1 seen
-    for _ in $(seq 50); do
+    for _ in $(seq 200); do
         seen=$(title)
         if [[ $seen =~ ^\ ([0-9]|10)\ ([0-9]|10)$ ]] && [ "${BASH_REMATCH[1]}" = "$guess" ]; then
             return 0

@@ -8,7 +8,7 @@ play_packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation2)
 # And what its tests need: the X server and input for the end-to-end tests, the format checker,
 # clang for fuzzing, and the package tools.
 check_packages=("${play_packages[@]}" xvfb xauth xdotool python3-xlib clang-format clang
-    libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+    libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
