@@ -29,8 +29,16 @@ install_missing_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    local log
+    log=$(mktemp)
+    if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        echo "Installing the packages failed: see above" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
 }
 
 # build_in DIR [CMAKE OPTIONS...]: configures and builds the project into DIR.
