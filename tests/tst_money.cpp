@@ -1,3 +1,4 @@
+#include "exactpayout.h"
 #include "game/gamestate.h"
 
 #include <QTest>
@@ -32,20 +33,6 @@ private Q_SLOTS:
     void badInputIsRefusedAndMoneyKept();
 };
 
-namespace {
-
-struct Ratio
-{
-    long long numerator;
-    long long denominator;
-};
-
-// The payout table as exact fractions, indexed by red count.
-constexpr Ratio exactMultiplier[] = { { 1024, 1 }, { 512, 5 }, { 1024, 45 }, { 128, 15 },
-    { 128, 25 }, { 128, 29 }, { 128, 25 }, { 128, 15 }, { 1024, 45 }, { 512, 5 }, { 1024, 1 } };
-
-} // namespace
-
 void MoneyTest::payoutIsExactRationalRoundedDown_data()
 {
     QTest::addColumn<int>("redCount");
@@ -59,8 +46,7 @@ void MoneyTest::payoutIsExactRationalRoundedDown()
 {
     QFETCH(int, redCount);
     QFETCH(int, bet);
-    const Ratio ratio = exactMultiplier[redCount];
-    QCOMPARE(payout(redCount, bet), ratio.numerator * bet / ratio.denominator);
+    QCOMPARE(payout(redCount, bet), exactPayout(redCount, bet));
 }
 
 void MoneyTest::knownPayouts_data()

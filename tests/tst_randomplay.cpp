@@ -1,6 +1,7 @@
 // Plays the real window at random, tens of thousands of moves, against a small model of the game.
 // A failure names the seed and the step; TENCOINS_PLAY_SEED and TENCOINS_PLAY_STEPS replay it.
 
+#include "exactpayout.h"
 #include "runtime/randomsource.h"
 #include "scrollbarpart.h"
 #include "window/coin.h"
@@ -53,12 +54,8 @@ struct Model
         for (float draw : draws)
             red += draw >= 0.5f;
         title = QString(" %1 %2").arg(guess).arg(red);
-        // The payout table as exact fractions, indexed by red count.
-        static const long long numerator[]
-            = { 1024, 512, 1024, 128, 128, 128, 128, 128, 1024, 512, 1024 };
-        static const long long denominator[] = { 1, 5, 45, 15, 25, 29, 25, 15, 45, 5, 1 };
         if (red == guess)
-            balance += numerator[red] * bet / denominator[red];
+            balance += exactPayout(red, bet);
         settled = balance;
         bet = 0;
     }
