@@ -1,7 +1,7 @@
 // One press of Flip on the real window, through the ten coins' repaint.
 
+#include "runtime/qt/form1widget.h"
 #include "runtime/randomsource.h"
-#include "window/form1.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +14,7 @@ private Q_SLOTS:
     void flipAndRepaint()
     {
         MersenneSource random(1);
-        Form1 form(random, [](const QString &message) { qFatal("%s", qPrintable(message)); });
+        Form1Widget form(random, [](const QString &message) { qFatal("%s", qPrintable(message)); });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto *flip = form.findChild<QPushButton *>("Flip");

@@ -1,8 +1,8 @@
-#include "runtime/errorreport.h"
+#include "runtime/qt/coin.h"
+#include "runtime/qt/errorreport.h"
+#include "runtime/qt/form1widget.h"
 #include "scriptedsource.h"
 #include "scrollbarpart.h"
-#include "window/coin.h"
-#include "window/form1.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -74,14 +74,14 @@ private:
 
     ScriptedSource m_random;
     QStringList m_reported;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<Form1Widget> m_form;
 };
 
 void Form1Test::init()
 {
     m_random = ScriptedSource();
     m_reported.clear();
-    m_form = std::make_unique<Form1>(
+    m_form = std::make_unique<Form1Widget>(
         m_random, [this](const QString &message) { m_reported << message; });
     m_form->show();
     m_form->activateWindow();

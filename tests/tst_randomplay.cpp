@@ -2,10 +2,10 @@
 // A failure names the seed and the step; TENCOINS_PLAY_SEED and TENCOINS_PLAY_STEPS replay it.
 
 #include "exactpayout.h"
+#include "runtime/qt/coin.h"
+#include "runtime/qt/form1widget.h"
 #include "runtime/randomsource.h"
 #include "scrollbarpart.h"
-#include "window/coin.h"
-#include "window/form1.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -96,7 +96,7 @@ private:
 
     std::mt19937 m_chance;
     std::unique_ptr<RecordingSource> m_random;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<Form1Widget> m_form;
     QScrollBar *m_bet = nullptr;
     QScrollBar *m_guess = nullptr;
     QPushButton *m_flip = nullptr;
@@ -109,7 +109,7 @@ void RandomPlayTest::windowAgreesWithModelThroughRandomPlay()
     const int steps = envOr("TENCOINS_PLAY_STEPS", 100'000);
     m_chance.seed(static_cast<std::uint32_t>(seed));
     m_random = std::make_unique<RecordingSource>(static_cast<std::uint32_t>(seed));
-    m_form = std::make_unique<Form1>(*m_random, [](const QString &message) {
+    m_form = std::make_unique<Form1Widget>(*m_random, [](const QString &message) {
         QFAIL(qPrintable("the game reported an error: " + message));
     });
     m_form->show();

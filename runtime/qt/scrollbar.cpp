@@ -1,4 +1,4 @@
-#include "window/scrollbar.h"
+#include "runtime/qt/scrollbar.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "window/coin.h"
+#include "runtime/qt/coin.h"
 
 #include <QAccessible>
 #include <QAccessibleEvent>

@@ -1,4 +1,6 @@
-#include "runtime/errorreport.h"
+#include "runtime/qt/errorreport.h"
+
+#include "runtime/errortext.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -6,7 +8,7 @@
 void reportError(const QString &message)
 {
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-        QStringLiteral("Ten Coins has to close.\n\n%1").arg(message));
+        QString::fromStdString(closingMessage(message.toStdString())));
 }
 
 void reportErrorAndQuit(const QString &message)

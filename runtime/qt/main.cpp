@@ -1,6 +1,6 @@
-#include "runtime/errorreport.h"
+#include "runtime/qt/errorreport.h"
+#include "runtime/qt/form1widget.h"
 #include "runtime/randomsource.h"
-#include "window/form1.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(":/icons/" APP_ID ".png"));
     try {
         MersenneSource random;
-        Form1 window(random, reportErrorAndQuit);
+        Form1Widget window(random, reportErrorAndQuit);
         window.show();
         return QApplication::exec();
     } catch (const std::exception &error) {

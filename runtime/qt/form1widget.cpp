@@ -1,0 +1,202 @@
+#include "runtime/qt/form1widget.h"
+
+#include "runtime/qt/coin.h"
+#include "runtime/qt/pushbutton.h"
+#include "runtime/qt/scrollbar.h"
+
+#include <QLabel>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+// Qt's logical pixel is the pixel at 96 dpi; Qt scales it to the screen.
+constexpr int pixels(Twips twips)
+{
+    return twips / TwipsPerPixelAt96Dpi;
+}
+
+QRect pixels(const TwipRect &twips)
+{
+    return { pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height) };
+}
+
+QFont controlFont(bool bold)
+{
+    QFont font(FontFace);
+    // A pixel size keeps the texts inside the fixed layout on scaled desktops.
+    font.setPixelSize(pixels(FontHeight));
+    font.setWeight(QFont::Weight(bold ? BoldWeight : RegularWeight));
+    return font;
+}
+
+QLabel *createLabel(const ControlDescription &description, QWidget *parent)
+{
+    auto *label = new QLabel(description.text, parent);
+    const Qt::Alignment across
+        = description.alignment == TextAlignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft;
+    // Top-aligned, as the scroll bars cover the bottom of the bet and guess labels.
+    label->setAlignment(across | Qt::AlignTop);
+    return label;
+}
+
+ScrollBar *createScrollBar(const ControlDescription &description, QWidget *parent)
+{
+    auto *scrollBar = new ScrollBar(parent);
+    scrollBar->setRange(description.scroll.minimum, description.scroll.maximum);
+    scrollBar->setSingleStep(description.scroll.arrowStep);
+    scrollBar->setPageStep(description.scroll.pageStep);
+    scrollBar->setValue(description.scroll.value);
+    scrollBar->setAccessibleName(description.accessibleName);
+    return scrollBar;
+}
+
+} // namespace
+
+Form1Widget::Form1Widget(RandomSource &random, ErrorReport reportError, QWidget *parent)
+    : QWidget(parent)
+    , m_reportError(std::move(reportError))
+    , m_form(*this, random)
+{
+    createControls();
+    connectEvents();
+    m_form.Form_Load();
+    stackAndFocus();
+}
+
+void Form1Widget::createControls()
+{
+    // The face this layout was drawn for. Where it is missing, Liberation Sans matches its metrics
+    // closely.
+    QFont::insertSubstitutions(FontFace, { "Liberation Sans", "Arial", "Helvetica" });
+    setObjectName(Form1Title);
+    setWindowTitle(Form1Title);
+    resize(pixels(ClientWidth), pixels(ClientHeight));
+    // Created in the description's order, so later controls lie on top where they overlap.
+    for (const ControlDescription &description : ControlDescriptions) {
+        QWidget *control = createControl(description);
+        control->setObjectName(description.name);
+        control->setGeometry(pixels(description.bounds));
+        control->setVisible(description.visible);
+        m_controls[static_cast<std::size_t>(description.control)] = control;
+    }
+}
+
+QWidget *Form1Widget::createControl(const ControlDescription &description)
+{
+    switch (description.kind) {
+    case ControlKind::ScrollBar:
+        return createScrollBar(description, this);
+    case ControlKind::PushButton: {
+        auto *button = new PushButton(description.text, this);
+        button->setFont(controlFont(description.bold));
+        return button;
+    }
+    case ControlKind::Label: {
+        QLabel *label = createLabel(description, this);
+        label->setFont(controlFont(description.bold));
+        return label;
+    }
+    case ControlKind::Shape:
+        m_coins[0] = new Coin(this);
+        return m_coins[0];
+    }
+    throw std::logic_error("A control of no known kind.");
+}
+
+void Form1Widget::connectEvents()
+{
+    for (const Control control : { Control::ChooseScroll, Control::BetScroll })
+        connect(scrollBar(control), &QScrollBar::valueChanged, this,
+            [this, control] { deliver([this, control] { m_form.scrollChanged(control); }); });
+    auto *flip = qobject_cast<QPushButton *>(m_controls[std::size_t(Control::Flip)]);
+    connect(
+        flip, &QPushButton::clicked, this, [this] { deliver([this] { m_form.Flip_Click(); }); });
+}
+
+void Form1Widget::stackAndFocus()
+{
+    // The button and the scroll bars stay on top of the coins and labels they overlap.
+    QWidget *previous = nullptr;
+    for (const Control control : tabOrder()) {
+        QWidget *widget = m_controls[static_cast<std::size_t>(control)];
+        widget->raise();
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    m_controls[static_cast<std::size_t>(tabOrder().front())]->setFocus();
+}
+
+void Form1Widget::deliver(const std::function<void()> &handler)
+{
+    // Qt lets no exception cross its event loop: whatever escapes the game ends here.
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        m_reportError(QString::fromUtf8(error.what()));
+    }
+}
+
+QLabel *Form1Widget::label(Control control) const
+{
+    if (auto *found = qobject_cast<QLabel *>(m_controls[static_cast<std::size_t>(control)]))
+        return found;
+    throw std::logic_error(std::string(describe(control).name) + " is not a label.");
+}
+
+QScrollBar *Form1Widget::scrollBar(Control control) const
+{
+    if (auto *found = qobject_cast<QScrollBar *>(m_controls[static_cast<std::size_t>(control)]))
+        return found;
+    throw std::logic_error(std::string(describe(control).name) + " is not a scroll bar.");
+}
+
+std::string Form1Widget::text(Control control) const
+{
+    return label(control)->text().toStdString();
+}
+
+void Form1Widget::setText(Control control, const std::string &text)
+{
+    label(control)->setText(QString::fromStdString(text));
+}
+
+int Form1Widget::value(Control control) const
+{
+    return scrollBar(control)->value();
+}
+
+void Form1Widget::setValue(Control control, int value)
+{
+    // valueChanged reaches the handler at once, through a direct connection, when it changes.
+    scrollBar(control)->setValue(value);
+}
+
+void Form1Widget::setTitle(const std::string &title)
+{
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void Form1Widget::createCoin(int coin)
+{
+    Coin *created = m_coins.at(0)->copy();
+    created->setAccessibleName(tr("Coin %1").arg(coin));
+    m_coins.at(static_cast<std::size_t>(coin)) = created;
+}
+
+void Form1Widget::showCoin(int coin)
+{
+    Qtr(coin)->setVisible(true);
+}
+
+void Form1Widget::placeCoin(int coin, Twips left, Twips top)
+{
+    Qtr(coin)->move(pixels(left), pixels(top));
+}
+
+void Form1Widget::setCoinColour(int coin, Colour colour)
+{
+    const QString face = colour == RedFace ? tr("red") : tr("green");
+    Qtr(coin)->showFace(QColor(colour.red, colour.green, colour.blue), face);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "window/form1.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class Coin;
+class QLabel;
+class QScrollBar;
+
+// Form1 on Qt: the window and its widgets, built from the window description at 15 twips to the
+// logical pixel, with the players' events delivered to the game's handlers.
+class Form1Widget : public QWidget, private Form1Controls
+{
+    Q_OBJECT
+
+public:
+    // Told of any error that escapes a handler; the program's own ends the game.
+    using ErrorReport = std::function<void(const QString &message)>;
+
+    Form1Widget(RandomSource &random, ErrorReport reportError, QWidget *parent = nullptr);
+
+    // Coin 1 to 10, or the hidden template coin 0.
+    Coin *Qtr(int index) const { return m_coins.at(static_cast<std::size_t>(index)); }
+    const GameState &game() const { return m_form.game(); }
+
+private:
+    void createControls();
+    QWidget *createControl(const ControlDescription &description);
+    void connectEvents();
+    void stackAndFocus();
+    void deliver(const std::function<void()> &handler);
+
+    QLabel *label(Control control) const;
+    QScrollBar *scrollBar(Control control) const;
+
+    std::string text(Control label) const override;
+    void setText(Control label, const std::string &text) override;
+    int value(Control scrollBar) const override;
+    void setValue(Control scrollBar, int value) override;
+    void setTitle(const std::string &title) override;
+    void createCoin(int coin) override;
+    void showCoin(int coin) override;
+    void placeCoin(int coin, Twips left, Twips top) override;
+    void setCoinColour(int coin, Colour colour) override;
+
+    ErrorReport m_reportError;
+    std::array<QWidget *, ControlDescriptions.size()> m_controls {};
+    std::array<Coin *, CoinCount + 1> m_coins {};
+    Form1 m_form;
+};
