@@ -56,3 +56,28 @@ for round in $(seq 40); do
     kill -0 $pid 2>/dev/null || fail "the game died in round $round"
 done
 echo "PASS: 40 rounds of bets, guesses and flips by keyboard; the game is still running"
+
+# Holding Enter or Space on the focused Flip presses it once, however long X repeats the key.
+# Each hold moves the guess first, so that its one flip shows in the title.
+hold_on_flip() {
+    local key=$1 changes=0 last now
+    xdotool key Tab Tab
+    if [ "$guess" -lt 10 ]; then xdotool key Right; guess=$((guess + 1)); else xdotool key Left; guess=$((guess - 1)); fi
+    xdotool key Tab
+    last=$(title)
+    xdotool keydown "$key"
+    # Well past X's repeat delay, watching the title all the while.
+    for _ in $(seq 60); do
+        sleep 0.02
+        now=$(title)
+        [ "$now" = "$last" ] || { changes=$((changes + 1)); last=$now; }
+    done
+    xdotool keyup "$key"
+    expect_flip_of "$guess"
+    [ "$(title)" = "$last" ] || changes=$((changes + 1))
+    [ $changes -le 1 ] || fail "holding $key on Flip flipped more than once ($changes titles)"
+}
+for key in Return space Return space; do
+    hold_on_flip $key
+done
+echo "PASS: holding Enter or Space on Flip flips once"

@@ -32,7 +32,11 @@ private Q_SLOTS:
     void scrollBarsAreSetUp();
     void textsFitTheirControls();
     void tabVisitsFlipBetGuess();
-    void focusedScrollBarShowsAMark();
+    void focusMarkFollowsTheFocus();
+    void buttonAndScrollBarsAreDrawnOverLabelsAndCoins_data();
+    void buttonAndScrollBarsAreDrawnOverLabelsAndCoins();
+    void labelTextsAreAligned_data();
+    void labelTextsAreAligned();
 
     void keysMoveScrollBars_data();
     void keysMoveScrollBars();
@@ -51,8 +55,8 @@ private Q_SLOTS:
     void guessChangeMovesNoMoney();
     void bigWinThatUsedToCrashIsPaid();
     void titleKeepsTheGuessReadAtTheFlip();
-    void focusedFlipIsPressedBySpaceAndEnter_data();
-    void focusedFlipIsPressedBySpaceAndEnter();
+    void heldKeyPressesFocusedFlipOnce_data();
+    void heldKeyPressesFocusedFlipOnce();
     void coinsAndScrollBarsTellScreenReaders();
 
     void errorInAHandlerIsReported();
@@ -231,12 +235,115 @@ void Form1Test::tabVisitsFlipBetGuess()
     }
 }
 
-void Form1Test::focusedScrollBarShowsAMark()
+void Form1Test::focusMarkFollowsTheFocus()
 {
-    QWidget *scrollBar = control("BetScroll");
-    const QImage unfocused = scrollBar->grab().toImage();
-    scrollBar->setFocus();
-    QVERIFY(scrollBar->grab().toImage() != unfocused);
+    QWidget *bet = control("BetScroll"), *guess = control("ChooseScroll");
+    const QImage betUnfocused = bet->grab().toImage(), guessUnfocused = guess->grab().toImage();
+    // Tab from Flip to the bet, to the guess, and back to Flip.
+    const bool betMarked[] = { true, false, false };
+    const bool guessMarked[] = { false, true, false };
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(bet->grab().toImage() != betUnfocused, betMarked[press]);
+        QCOMPARE(guess->grab().toImage() != guessUnfocused, guessMarked[press]);
+    }
+}
+
+void Form1Test::buttonAndScrollBarsAreDrawnOverLabelsAndCoins_data()
+{
+    QTest::addColumn<QByteArray>("onTop");
+    QTest::addColumn<QRect>("overlap");
+    QTest::newRow("Flip over the tops of Bet and Choose")
+        << QByteArray("Flip") << QRect(64, 32, 161, 1);
+    QTest::newRow("Flip over the right column of coins")
+        << QByteArray("Flip") << QRect(64, 0, 1, 33);
+    QTest::newRow("BetScroll over Bet") << QByteArray("BetScroll") << QRect(64, 56, 81, 9);
+    QTest::newRow("ChooseScroll over Choose")
+        << QByteArray("ChooseScroll") << QRect(145, 56, 80, 9);
+    QTest::newRow("BetScroll over Money") << QByteArray("BetScroll") << QRect(64, 72, 81, 1);
+    QTest::newRow("ChooseScroll over Money") << QByteArray("ChooseScroll") << QRect(145, 72, 80, 1);
+}
+
+void Form1Test::buttonAndScrollBarsAreDrawnOverLabelsAndCoins()
+{
+    QFETCH(QByteArray, onTop);
+    QFETCH(QRect, overlap);
+    // Labels filled with a loud colour, so that one drawn on top could not hide.
+    for (const char *name : { "Bet", "Choose", "Money" }) {
+        auto *label = control<QLabel>(name);
+        QPalette loud = label->palette();
+        loud.setColor(QPalette::Window, Qt::magenta);
+        label->setPalette(loud);
+        label->setAutoFillBackground(true);
+    }
+    m_random.scriptAll(0.9f, 10);
+    flip();
+    const QImage window = m_form->grab().toImage();
+    const qreal ratio = window.devicePixelRatio();
+
+    // The control on its own, on a transparent ground: wherever it paints, the window must show
+    // exactly that.
+    QWidget *widget = control(onTop.constData());
+    QImage alone(widget->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    alone.setDevicePixelRatio(ratio);
+    alone.fill(Qt::transparent);
+    widget->render(&alone, {}, {}, QWidget::DrawChildren);
+
+    int compared = 0;
+    for (int y = overlap.top(); y <= overlap.bottom(); ++y) {
+        for (int x = overlap.left(); x <= overlap.right(); ++x) {
+            const QPoint inWindow(int((x + 0.5) * ratio), int((y + 0.5) * ratio));
+            const QPoint inControl = inWindow - (widget->pos() * ratio);
+            const QColor own = alone.pixelColor(inControl);
+            if (own.alpha() < 255)
+                continue;
+            // At fractional scales the edges blend a few levels differently; a label or coin on
+            // top would be far off.
+            const QColor shown = window.pixelColor(inWindow);
+            const int off = std::max({ qAbs(shown.red() - own.red()),
+                qAbs(shown.green() - own.green()), qAbs(shown.blue() - own.blue()) });
+            QVERIFY2(off <= 8,
+                qPrintable(QString("at %1,%2 the window shows %3, the control %4")
+                               .arg(x)
+                               .arg(y)
+                               .arg(shown.name(), own.name())));
+            ++compared;
+        }
+    }
+    QVERIFY(compared >= overlap.width() * overlap.height() / 2);
+}
+
+void Form1Test::labelTextsAreAligned_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("Bet is centred") << QByteArray("Bet") << true;
+    QTest::newRow("Choose is centred") << QByteArray("Choose") << true;
+    QTest::newRow("Money is left-aligned") << QByteArray("Money") << false;
+}
+
+void Form1Test::labelTextsAreAligned()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, centred);
+    const QImage image = control(name.constData())->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QColor ground = image.pixelColor(image.width() - 1, 0);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != ground) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QVERIFY2(right >= 0, "the label shows no text");
+    const qreal leftMargin = left / ratio, rightMargin = (image.width() - 1 - right) / ratio;
+    if (centred)
+        QVERIFY2(qAbs(leftMargin - rightMargin) <= 2,
+            qPrintable(QString("margins %1 and %2").arg(leftMargin).arg(rightMargin)));
+    else
+        QVERIFY2(leftMargin <= 3 && rightMargin > 20,
+            qPrintable(QString("left margin %1").arg(leftMargin)));
 }
 
 void Form1Test::keysMoveScrollBars_data()
@@ -464,7 +571,7 @@ void Form1Test::titleKeepsTheGuessReadAtTheFlip()
     QCOMPARE(m_form->windowTitle(), " 7 0");
 }
 
-void Form1Test::focusedFlipIsPressedBySpaceAndEnter_data()
+void Form1Test::heldKeyPressesFocusedFlipOnce_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("space") << int(Qt::Key_Space);
@@ -472,13 +579,19 @@ void Form1Test::focusedFlipIsPressedBySpaceAndEnter_data()
     QTest::newRow("keypad enter") << int(Qt::Key_Enter);
 }
 
-void Form1Test::focusedFlipIsPressedBySpaceAndEnter()
+void Form1Test::heldKeyPressesFocusedFlipOnce()
 {
     QFETCH(int, key);
-    m_random.scriptAll(0.9f, 10);
-    QTest::keyClick(control("Flip"), Qt::Key(key));
-    QCOMPARE(m_random.left(), 0);
+    m_random.scriptAll(0.9f, 30);
+    QWidget *flipButton = control("Flip");
+    // X repeats a held key as further presses that Qt does not mark as repeats.
+    for (int press = 0; press < 3; ++press)
+        QTest::keyPress(flipButton, Qt::Key(key));
+    QCOMPARE(m_random.left(), 30);
+    QTest::keyRelease(flipButton, Qt::Key(key));
+    QCOMPARE(m_random.left(), 20);
     QCOMPARE(m_form->windowTitle(), " 5 10");
+    m_random = ScriptedSource();
 }
 
 void Form1Test::coinsAndScrollBarsTellScreenReaders()

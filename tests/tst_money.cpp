@@ -233,6 +233,12 @@ void MoneyTest::badInputIsRefusedAndMoneyKept_data()
     QTest::newRow("exponent bet") << 5 << 5 << QByteArray("1e2");
     QTest::newRow("word bet") << 5 << 5 << QByteArray("ten");
     QTest::newRow("huge bet") << 5 << 5 << QByteArray("99999999999999999999");
+    // The characters either side of the digits in ASCII.
+    QTest::newRow("colon after a digit") << 5 << 5 << QByteArray("1:");
+    QTest::newRow("slash after a digit") << 5 << 5 << QByteArray("9/");
+    QTest::newRow("colon alone") << 5 << 5 << QByteArray(":");
+    QTest::newRow("digit after a slash") << 5 << 5 << QByteArray("/5");
+    QTest::newRow("embedded nul") << 5 << 5 << QByteArray("1\0", 2);
     QTest::newRow("red count below 0") << -1 << 5 << QByteArray("10");
     QTest::newRow("red count over 10") << 11 << 11 << QByteArray("10");
     QTest::newRow("guess over 10") << 5 << 11 << QByteArray("10");

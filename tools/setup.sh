@@ -4,7 +4,7 @@
 project_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What the game needs to build and run on a fresh Debian 12.
-play_packages=(build-essential cmake ninja-build qt6-base-dev fonts-liberation2)
+play_packages=(build-essential cmake ninja-build qt6-base-dev libxcb-xkb-dev fonts-liberation2)
 # And what its tests need: the X server and input for the end-to-end tests, the format checker,
 # clang for fuzzing, and the package tools.
 check_packages=("${play_packages[@]}" xvfb xauth xdotool python3-xlib clang-format clang
