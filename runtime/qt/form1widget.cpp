@@ -77,7 +77,8 @@ void Form1Widget::createControls()
         QWidget *control = createControl(description);
         control->setObjectName(description.name);
         control->setGeometry(pixels(description.bounds));
-        control->setVisible(description.visible);
+        if (!description.visible)
+            control->hide();
         m_controls[static_cast<std::size_t>(description.control)] = control;
     }
 }

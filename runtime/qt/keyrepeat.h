@@ -1,6 +1,5 @@
 #pragma once
 
 // Asks the X server to repeat a held key as presses alone, without a release before each one.
-// Does nothing on other platforms, which mark repeated keys themselves. Call it once the
-// application exists.
+// Does nothing on other platforms, which mark repeated keys themselves. Only the first call asks.
 void askForHeldKeysAsPresses();

@@ -1,6 +1,5 @@
 #include "runtime/qt/errorreport.h"
 #include "runtime/qt/form1widget.h"
-#include "runtime/qt/keyrepeat.h"
 #include "runtime/randomsource.h"
 
 #include <QApplication>
@@ -12,7 +11,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ten Coins");
     QGuiApplication::setDesktopFileName(APP_ID);
-    askForHeldKeysAsPresses();
     QApplication::setWindowIcon(QIcon(":/icons/" APP_ID ".png"));
     try {
         MersenneSource random;

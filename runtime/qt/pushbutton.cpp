@@ -1,5 +1,7 @@
 #include "runtime/qt/pushbutton.h"
 
+#include "runtime/qt/keyrepeat.h"
+
 #include <QKeyEvent>
 
 namespace {
@@ -21,6 +23,9 @@ QKeyEvent asSpace(const QKeyEvent *event)
 
 void PushButton::keyPressEvent(QKeyEvent *event)
 {
+    // Long before the key could repeat; asking at start-up would slow every start.
+    if (event->key() == Qt::Key_Space || isEnter(event))
+        askForHeldKeysAsPresses();
     withEnterAsSpace(event, [this](QKeyEvent *key) { QPushButton::keyPressEvent(key); });
 }
 
