@@ -2,6 +2,7 @@
 
 #include "runtime/numberforms.h"
 
+#include <cfloat>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -45,6 +46,11 @@ double payoutMultiplier(int redCount)
         multiplier = 128.0 / 29;
     return multiplier;
 }
+
+// Where double arithmetic is carried out wider (the x87 unit of 32-bit x86), a product can reach
+// the floor unrounded; build such targets with SSE2 (-msse2 -mfpmath=sse).
+static_assert(FLT_EVAL_METHOD == 0 || FLT_EVAL_METHOD == 1,
+    "payouts need every product rounded to double: build with SSE2 arithmetic");
 
 Amount payout(int redCount, int bet)
 {

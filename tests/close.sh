@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Closing the window at any moment ends the game cleanly, with status 0.
-# Usage: xvfb-run -a tests/close.sh path/to/tencoins
+# Usage: xvfb-run -a tests/close.sh [LAUNCHER] path/to/tencoins   (the launcher: wine, for the .exe)
 set -euo pipefail
-program=$1
+
+program=("$@")
 close_window=$(dirname "$0")/close_window.py
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -10,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Starts the game, runs the moves given as a command, closes the window, checks the status.
 close_after() {
     local what=$1 moves=$2 pid window status
-    "$program" 2>/dev/null &
+    "${program[@]}" 2>/dev/null &
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
     xdotool windowfocus --sync "$window"

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # End to end: the built game in a real X server, played with real X input.
-# Usage: xvfb-run -a tests/e2e.sh path/to/tencoins
+# Usage: xvfb-run -a tests/e2e.sh [LAUNCHER] path/to/tencoins   (the launcher: wine, for the .exe)
 set -euo pipefail
-program=$1
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-"$program" &
+"$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 

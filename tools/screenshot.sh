@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: the game's window after a few moves, under a virtual X display.
-# Usage: xvfb-run -a tools/screenshot.sh [program] [output]
+# Makes a screenshot of the game's window after a few moves, under a virtual X display.
+# Usage: xvfb-run -a tools/screenshot.sh [OUTPUT [LAUNCHER] PROGRAM]
+#   xvfb-run -a tools/screenshot.sh                                   docs/screenshot.png
+#   xvfb-run -a tools/screenshot.sh docs/screenshot-windows.png wine build-win/tencoins.exe
+# (for Wine, with WINEPREFIX set). Needs ImageMagick's import.
 set -euo pipefail
-program=${1:-build/tencoins}
-output=${2:-docs/screenshot.png}
+output=${1:-docs/screenshot.png}
+shift || true
+[ $# -gt 0 ] || set -- build/tencoins
 
-"$program" &
+"$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 window=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)

@@ -9,6 +9,9 @@ play_packages=(build-essential cmake ninja-build qt6-base-dev libxcb-xkb-dev fon
 # clang for fuzzing, and the package tools.
 check_packages=("${play_packages[@]}" xvfb xauth xdotool python3-xlib clang-format clang
     libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+# And the Windows build: the 32-bit cross compiler, Wine to run it (a 32-bit program needs the
+# i386 wine32), and the tools that render its icon.
+windows_packages=(g++-mingw-w64-i686-posix wine wine32:i386 librsvg2-bin icoutils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -21,8 +24,13 @@ as_root() {
     fi
 }
 
+# install_missing_packages [--no-install-recommends] PACKAGE...
 install_missing_packages() {
-    local missing=() package
+    local missing=() package options=()
+    if [ "${1:-}" = "--no-install-recommends" ]; then
+        options+=("$1")
+        shift
+    fi
     for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
             || missing+=("$package")
@@ -32,13 +40,20 @@ install_missing_packages() {
     local log
     log=$(mktemp)
     if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+        apt-get install -y -qq "${options[@]}" "${missing[@]}"; } >"$log" 2>&1; then
         tail -n 30 "$log" >&2
         echo "Installing the packages failed: see above" >&2
         rm -f "$log"
         return 1
     fi
     rm -f "$log"
+}
+
+# Wine's wine32 is an i386 package: Debian must know that architecture first.
+add_i386_architecture() {
+    dpkg --print-foreign-architectures | grep -qx i386 && return 0
+    echo "Adding the i386 architecture, for Wine's 32-bit wine32"
+    as_root dpkg --add-architecture i386
 }
 
 # build_in DIR [CMAKE OPTIONS...]: configures and builds the project into DIR.

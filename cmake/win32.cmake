@@ -1,0 +1,41 @@
+# The Windows build: the Win32 front end, one .exe that needs nothing installed, shipped as a zip.
+
+enable_language(RC)
+
+# The icon, rendered from the same drawing as the desktop icons.
+set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
+set(ICON_FILE ${CMAKE_CURRENT_BINARY_DIR}/tencoins.ico)
+add_custom_command(OUTPUT ${ICON_FILE}
+    COMMAND ${CMAKE_COMMAND} -DSVG=${ICON_SVG} -DOUTPUT=${ICON_FILE}
+        -P ${PROJECT_SOURCE_DIR}/cmake/windowsicon.cmake
+    DEPENDS ${ICON_SVG} ${PROJECT_SOURCE_DIR}/cmake/windowsicon.cmake
+    COMMENT "Rendering the Windows icon"
+    VERBATIM)
+
+set(MANIFEST_FILE ${PROJECT_SOURCE_DIR}/runtime/win32/tencoins.manifest)
+configure_file(runtime/win32/tencoins.rc.in tencoins.rc @ONLY)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc
+    PROPERTIES OBJECT_DEPENDS "${ICON_FILE};${MANIFEST_FILE}")
+
+add_executable(tencoins WIN32
+    runtime/win32/dpi.cpp runtime/win32/dpi.h
+    runtime/win32/errorreport.cpp runtime/win32/errorreport.h
+    runtime/win32/form1window.cpp runtime/win32/form1window.h
+    runtime/win32/main.cpp
+    runtime/win32/widetext.h
+    ${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc)
+# Windows 7 and later; newer functions are looked up at run time.
+target_compile_definitions(tencoins PRIVATE UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601
+    WIN32_LEAN_AND_MEAN NOMINMAX)
+# Statically linked, so that it imports only Windows' own DLLs.
+target_link_options(tencoins PRIVATE -static -municode)
+target_link_libraries(tencoins PRIVATE window gdi32 user32)
+
+install(TARGETS tencoins RUNTIME DESTINATION .)
+install(FILES README.md LICENSE DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME tencoins)
+set(CPACK_PACKAGE_FILE_NAME tencoins-${PROJECT_VERSION}-windows-x86)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,463 @@
+#include "runtime/win32/form1window.h"
+
+#include "runtime/win32/dpi.h"
+#include "runtime/win32/errorreport.h"
+#include "runtime/win32/widetext.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace {
+
+constexpr wchar_t WindowClass[] = L"TenCoinsForm1";
+constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Control ids start clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int FirstControlId = 100;
+
+[[noreturn]] void throwLastError(const char *what)
+{
+    throw std::runtime_error(
+        std::string(what) + " failed (Windows error " + std::to_string(GetLastError()) + ").");
+}
+
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = WindowClass;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throwLastError("Registering the window class");
+}
+
+struct ControlClass
+{
+    const wchar_t *name;
+    DWORD style;
+};
+
+ControlClass controlClass(const ControlDescription &description)
+{
+    switch (description.kind) {
+    case ControlKind::ScrollBar:
+        return { L"SCROLLBAR", SBS_HORZ | WS_TABSTOP };
+    case ControlKind::PushButton:
+        return { L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP };
+    case ControlKind::Label:
+        // Text at the top, as the scroll bars cover the bottom of the bet and guess labels.
+        return { L"STATIC",
+            DWORD(SS_NOPREFIX
+                | (description.alignment == TextAlignment::Centred ? SS_CENTER : SS_LEFT)) };
+    case ControlKind::Shape:
+        break;
+    }
+    throw std::logic_error(std::string(description.name) + " is not a window control.");
+}
+
+} // namespace
+
+Form1Window::Form1Window(HINSTANCE instance, RandomSource &random)
+    : m_instance(instance)
+    , m_form(*this, random)
+{
+    registerWindowClass(instance, windowProcedure);
+    // The window procedure learns m_window from WM_NCCREATE, before CreateWindowExW returns.
+    if (!CreateWindowExW(0, WindowClass, widen(Form1Title).c_str(), WindowStyle, CW_USEDEFAULT,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
+        throwLastError("Creating the window");
+    try {
+        m_dpi = dpiOf(m_window);
+        createControls();
+        layOut();
+        fitWindowToClientArea();
+        m_form.Form_Load();
+        stackInTabOrder();
+    } catch (...) {
+        destroy();
+        throw;
+    }
+}
+
+Form1Window::~Form1Window()
+{
+    destroy();
+}
+
+void Form1Window::destroy()
+{
+    // Detached first: the window must neither reach a half-gone object nor end the message loop
+    // of an error report still to be shown.
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    DestroyWindow(std::exchange(m_window, nullptr));
+    DeleteObject(std::exchange(m_regularFont, nullptr));
+    DeleteObject(std::exchange(m_boldFont, nullptr));
+}
+
+void Form1Window::show(int showCommand)
+{
+    ShowWindow(m_window, showCommand);
+    UpdateWindow(m_window);
+    SetFocus(control(tabOrder().front()));
+}
+
+int Form1Window::run()
+{
+    MSG message {};
+    BOOL received = FALSE;
+    while ((received = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        pressEnterAsSpace(message);
+        // Tab and Shift+Tab between the controls, the arrow keys to a focused scroll bar.
+        if (!IsDialogMessageW(m_window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return received < 0 ? 1 : int(message.wParam);
+}
+
+void Form1Window::pressEnterAsSpace(MSG &message) const
+{
+    // Enter presses the focused button exactly as Space does: down on the key's press, a click on
+    // its release. A held key repeats only its press, so it clicks once.
+    const bool enterKey = message.message == WM_KEYDOWN || message.message == WM_KEYUP;
+    if (enterKey && message.wParam == VK_RETURN && message.hwnd == control(Control::Flip))
+        message.wParam = VK_SPACE;
+}
+
+LRESULT CALLBACK Form1Window::windowProcedure(
+    HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<Form1Window *>(
+            reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<Form1Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    // Windows calls this from C: no exception may leave it.
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (const std::exception &error) {
+        self->fail(error.what());
+    } catch (...) {
+        self->fail("An unknown error.");
+    }
+    return 0;
+}
+
+void Form1Window::fail(const std::string &reason)
+{
+    if (m_failed)
+        return;
+    m_failed = true;
+    reportError(m_window, reason);
+    PostQuitMessage(1);
+}
+
+LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_HSCROLL:
+        if (!m_failed)
+            scroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        return 0;
+    case WM_COMMAND:
+        if (!m_failed && HIWORD(wParam) == BN_CLICKED
+            && reinterpret_cast<HWND>(lParam) == control(Control::Flip))
+            m_form.Flip_Click();
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(m_window, &paint);
+        paintCoins(dc);
+        EndPaint(m_window, &paint);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+        // Labels on the window's own face colour.
+        auto *dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+        // Coming back to the window returns the focus to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focusBeforeDeactivation = GetFocus();
+        } else if (m_focusBeforeDeactivation && IsChild(m_window, m_focusBeforeDeactivation)) {
+            SetFocus(m_focusBeforeDeactivation);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        m_dpi = HIWORD(wParam);
+        layOut();
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_window, nullptr, suggested.left, suggested.top,
+            suggested.right - suggested.left, suggested.bottom - suggested.top,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(m_window, nullptr, TRUE);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void Form1Window::createControls()
+{
+    for (const ControlDescription &description : ControlDescriptions) {
+        if (description.kind == ControlKind::Shape) {
+            m_coins[0] = Coin { description.visible, description.bounds.left,
+                description.bounds.top, std::nullopt };
+            continue;
+        }
+        m_controls[static_cast<std::size_t>(description.control)] = createControl(description);
+    }
+}
+
+HWND Form1Window::createControl(const ControlDescription &description)
+{
+    const ControlClass kind = controlClass(description);
+    const int id = FirstControlId + int(description.control);
+    // A scroll bar shows no text; its window text is what a screen reader calls it.
+    const std::string text = description.kind == ControlKind::ScrollBar ? description.accessibleName
+                                                                        : description.text;
+    const DWORD visible = description.visible ? WS_VISIBLE : 0;
+    HWND created = CreateWindowExW(0, kind.name, widen(text).c_str(),
+        WS_CHILD | WS_CLIPSIBLINGS | visible | kind.style, 0, 0, 0, 0, m_window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
+    if (!created)
+        throwLastError("Creating a control");
+    if (description.kind == ControlKind::ScrollBar) {
+        SCROLLINFO range { sizeof range, SIF_RANGE | SIF_POS, description.scroll.minimum,
+            description.scroll.maximum, 0, description.scroll.value, 0 };
+        SetScrollInfo(created, SB_CTL, &range, FALSE);
+    }
+    return created;
+}
+
+void Form1Window::stackInTabOrder()
+{
+    // The dialog keys tab through the controls in stacking order, and the button and the scroll
+    // bars must lie over the labels and coins: so they go on top, in tab order.
+    HWND above = HWND_TOP;
+    for (const Control each : tabOrder()) {
+        SetWindowPos(control(each), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control(each);
+    }
+}
+
+void Form1Window::layOut()
+{
+    // An outline font wherever the bitmap face would have to be stretched.
+    const DWORD precision = m_dpi == PixelsPerInchAt96Dpi ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS;
+    const auto font = [&](int weight) {
+        return CreateFontW(-pixels(FontHeight), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+            precision, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+            widen(FontFace).c_str());
+    };
+    HFONT regular = font(RegularWeight), bold = font(BoldWeight);
+    if (!regular || !bold)
+        throwLastError("Creating the font");
+    for (const ControlDescription &description : ControlDescriptions) {
+        HWND window = m_controls[static_cast<std::size_t>(description.control)];
+        if (!window)
+            continue;
+        const TwipRect &bounds = description.bounds;
+        MoveWindow(window, pixels(bounds.left), pixels(bounds.top), pixels(bounds.width),
+            pixels(bounds.height), TRUE);
+        SendMessageW(window, WM_SETFONT, WPARAM(description.bold ? bold : regular), TRUE);
+    }
+    DeleteObject(std::exchange(m_regularFont, regular));
+    DeleteObject(std::exchange(m_boldFont, bold));
+}
+
+void Form1Window::fitWindowToClientArea()
+{
+    const SIZE outer
+        = windowSizeFor(pixels(ClientWidth), pixels(ClientHeight), WindowStyle, 0, m_dpi);
+    SetWindowPos(
+        m_window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1Window::scroll(HWND scrollBar, WORD request)
+{
+    const Control which = controlOf(scrollBar);
+    const ScrollSettings &settings = describe(which).scroll;
+    int target = value(which);
+    switch (request) {
+    case SB_LINELEFT:
+        target -= settings.arrowStep;
+        break;
+    case SB_LINERIGHT:
+        target += settings.arrowStep;
+        break;
+    case SB_PAGELEFT:
+        target -= settings.pageStep;
+        break;
+    case SB_PAGERIGHT:
+        target += settings.pageStep;
+        break;
+    case SB_LEFT:
+        target = settings.minimum;
+        break;
+    case SB_RIGHT:
+        target = settings.maximum;
+        break;
+    case SB_THUMBPOSITION: {
+        SCROLLINFO track { sizeof track, SIF_TRACKPOS, 0, 0, 0, 0, 0 };
+        GetScrollInfo(scrollBar, SB_CTL, &track);
+        target = track.nTrackPos;
+        break;
+    }
+    default:
+        // SB_THUMBTRACK while a thumb is dragged, SB_ENDSCROLL after: nothing changes.
+        return;
+    }
+    setValue(which, std::clamp(target, settings.minimum, settings.maximum));
+}
+
+void Form1Window::paintCoins(HDC dc) const
+{
+    // The border scales with the window, as the coins do.
+    HPEN border = CreatePen(
+        PS_INSIDEFRAME, std::max(1, pixels(TwipsPerPixelAt96Dpi)), GetSysColor(COLOR_WINDOWTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, border);
+    for (int i = 1; i <= CoinCount; ++i) {
+        const std::optional<Coin> &coin = m_coins[std::size_t(i)];
+        if (!coin || !coin->visible)
+            continue;
+        HBRUSH fill = coin->fill ? CreateSolidBrush(*coin->fill) : GetSysColorBrush(COLOR_WINDOW);
+        HGDIOBJ oldBrush = SelectObject(dc, fill);
+        const RECT place = coinRect(*coin);
+        Ellipse(dc, place.left, place.top, place.right, place.bottom);
+        SelectObject(dc, oldBrush);
+        if (coin->fill)
+            DeleteObject(fill);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(border);
+}
+
+int Form1Window::pixels(Twips twips) const
+{
+    return MulDiv(twips, int(m_dpi), TwipsPerInch);
+}
+
+RECT Form1Window::coinRect(const Coin &coin) const
+{
+    const TwipRect &size = describe(Control::Qtr).bounds;
+    return { pixels(coin.left), pixels(coin.top), pixels(coin.left + size.width),
+        pixels(coin.top + size.height) };
+}
+
+void Form1Window::invalidateCoin(int coin)
+{
+    const RECT place = coinRect(coinAt(coin));
+    InvalidateRect(m_window, &place, TRUE);
+}
+
+HWND Form1Window::control(Control which) const
+{
+    if (HWND window = m_controls[static_cast<std::size_t>(which)])
+        return window;
+    throw std::logic_error(std::string(describe(which).name) + " is not a window control.");
+}
+
+Control Form1Window::controlOf(HWND window) const
+{
+    const auto found = std::find(m_controls.begin(), m_controls.end(), window);
+    if (!window || found == m_controls.end())
+        throw std::logic_error("A message from a control the window does not have.");
+    return static_cast<Control>(found - m_controls.begin());
+}
+
+Form1Window::Coin &Form1Window::coinAt(int coin)
+{
+    std::optional<Coin> &found = m_coins.at(std::size_t(coin));
+    if (!found)
+        throw std::logic_error("Coin " + std::to_string(coin) + " has not been created.");
+    return *found;
+}
+
+std::string Form1Window::text(Control label) const
+{
+    HWND window = control(label);
+    std::wstring wide(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    wide.resize(std::size_t(GetWindowTextW(window, wide.data(), int(wide.size()))));
+    return narrow(wide);
+}
+
+void Form1Window::setText(Control label, const std::string &text)
+{
+    if (!SetWindowTextW(control(label), widen(text).c_str()))
+        throwLastError("Setting a label's text");
+}
+
+int Form1Window::value(Control scrollBar) const
+{
+    SCROLLINFO position { sizeof position, SIF_POS, 0, 0, 0, 0, 0 };
+    if (!GetScrollInfo(control(scrollBar), SB_CTL, &position))
+        throwLastError("Reading a scroll bar");
+    return position.nPos;
+}
+
+void Form1Window::setValue(Control scrollBar, int newValue)
+{
+    if (value(scrollBar) == newValue)
+        return;
+    SCROLLINFO position { sizeof position, SIF_POS, 0, 0, 0, newValue, 0 };
+    SetScrollInfo(control(scrollBar), SB_CTL, &position, TRUE);
+    // A Win32 scroll bar tells nobody of a position set by the program: raise the change here.
+    m_form.scrollChanged(scrollBar);
+}
+
+void Form1Window::setTitle(const std::string &title)
+{
+    if (!SetWindowTextW(m_window, widen(title).c_str()))
+        throwLastError("Setting the title");
+}
+
+void Form1Window::createCoin(int coin)
+{
+    Coin copy = coinAt(0);
+    copy.visible = false;
+    m_coins.at(std::size_t(coin)) = copy;
+}
+
+void Form1Window::showCoin(int coin)
+{
+    coinAt(coin).visible = true;
+    invalidateCoin(coin);
+}
+
+void Form1Window::placeCoin(int coin, Twips left, Twips top)
+{
+    invalidateCoin(coin);
+    coinAt(coin).left = left;
+    coinAt(coin).top = top;
+    invalidateCoin(coin);
+}
+
+void Form1Window::setCoinColour(int coin, Colour colour)
+{
+    coinAt(coin).fill = RGB(colour.red, colour.green, colour.blue);
+    invalidateCoin(coin);
+}

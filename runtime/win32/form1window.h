@@ -1,0 +1,78 @@
+#pragma once
+
+#include "window/form1.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+// Form1 on Win32: a top-level window with real BUTTON, STATIC and SCROLLBAR controls built from the
+// window description at twips x dpi / 1440, coins drawn with GDI, and the player's messages
+// delivered to the game's handlers. Nothing a handler throws crosses the window procedure: it is
+// reported and the message loop ends with status 1.
+class Form1Window final : private Form1Controls
+{
+public:
+    Form1Window(HINSTANCE instance, RandomSource &random);
+    ~Form1Window();
+    Form1Window(const Form1Window &) = delete;
+    Form1Window &operator=(const Form1Window &) = delete;
+
+    void show(int showCommand);
+    // Delivers messages until the window closes (0) or an error ends the game (1).
+    int run();
+
+private:
+    // Where a coin stands; the coins are drawn in the window's own client area.
+    struct Coin
+    {
+        bool visible = false;
+        Twips left = 0;
+        Twips top = 0;
+        std::optional<COLORREF> fill; // the system's window colour until the first flip
+    };
+
+    static LRESULT CALLBACK windowProcedure(
+        HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void fail(const std::string &reason);
+    void destroy();
+
+    void createControls();
+    HWND createControl(const ControlDescription &description);
+    void stackInTabOrder();
+    void layOut();
+    void fitWindowToClientArea();
+    void scroll(HWND scrollBar, WORD request);
+    void paintCoins(HDC dc) const;
+    void invalidateCoin(int coin);
+    void pressEnterAsSpace(MSG &message) const;
+
+    int pixels(Twips twips) const;
+    RECT coinRect(const Coin &coin) const;
+    HWND control(Control control) const;
+    Control controlOf(HWND window) const;
+    Coin &coinAt(int coin);
+
+    std::string text(Control label) const override;
+    void setText(Control label, const std::string &text) override;
+    int value(Control scrollBar) const override;
+    void setValue(Control scrollBar, int value) override;
+    void setTitle(const std::string &title) override;
+    void createCoin(int coin) override;
+    void showCoin(int coin) override;
+    void placeCoin(int coin, Twips left, Twips top) override;
+    void setCoinColour(int coin, Colour colour) override;
+
+    HINSTANCE m_instance;
+    HWND m_window = nullptr;
+    UINT m_dpi = PixelsPerInchAt96Dpi;
+    std::array<HWND, ControlDescriptions.size()> m_controls {};
+    std::array<std::optional<Coin>, CoinCount + 1> m_coins;
+    HFONT m_regularFont = nullptr;
+    HFONT m_boldFont = nullptr;
+    HWND m_focusBeforeDeactivation = nullptr;
+    bool m_failed = false;
+    Form1 m_form;
+};
