@@ -18,7 +18,40 @@ find_path(XCB_XKB_INCLUDE_DIR xcb/xkb.h REQUIRED)
 target_include_directories(frontend_qt PRIVATE ${XCB_XKB_INCLUDE_DIR})
 target_link_libraries(frontend_qt PUBLIC window Qt6::Widgets ${CMAKE_DL_LIBS})
 
-qt_add_executable(tencoins runtime/qt/main.cpp data/icons.qrc)
+# The icons at every size desktops look for, rendered from the one drawing so that they never drift
+# apart. The program carries the sizes a window manager draws a window's icon at; menus and
+# launchers take the installed ones.
+set(ICON_SIZES 16 22 24 32 48 64 128 256)
+set(WINDOW_ICON_SIZES 16 24 32 48 64)
+set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
+set(icon_pngs "")
+foreach(size IN LISTS ICON_SIZES)
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}.png)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons
+        COMMAND rsvg-convert -w ${size} -h ${size} -o ${png} ${ICON_SVG}
+        DEPENDS ${ICON_SVG} VERBATIM)
+    if(size IN_LIST WINDOW_ICON_SIZES)
+        list(APPEND icon_pngs ${png})
+    endif()
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${APP_ID}.png)
+endforeach()
+# The window icon goes into the program as pixels, decoded once here rather than at each start.
+add_executable(iconpixels tools/iconpixels.cpp)
+target_link_libraries(iconpixels PRIVATE Qt6::Gui)
+set(icon_arguments "")
+foreach(size IN LISTS WINDOW_ICON_SIZES)
+    list(APPEND icon_arguments ${size}:${CMAKE_CURRENT_BINARY_DIR}/icons/${size}.png)
+endforeach()
+set(icon_source ${CMAKE_CURRENT_BINARY_DIR}/windowiconpixels.cpp)
+add_custom_command(OUTPUT ${icon_source}
+    COMMAND iconpixels ${icon_source} ${icon_arguments}
+    DEPENDS iconpixels ${icon_pngs} VERBATIM)
+target_sources(frontend_qt PRIVATE ${icon_source}
+    runtime/qt/windowicon.cpp runtime/qt/windowicon.h)
+
+qt_add_executable(tencoins runtime/qt/main.cpp)
 target_link_libraries(tencoins PRIVATE frontend_qt)
 target_compile_definitions(tencoins PRIVATE APP_ID="${APP_ID}")
 
@@ -27,7 +60,6 @@ install(TARGETS tencoins RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/${APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES data/icons/${APP_ID}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
 # Qt's set-up points the rpath at the build; an installed program finds Qt in the system.
 set_target_properties(tencoins PROPERTIES INSTALL_RPATH "")
 

@@ -16,6 +16,15 @@ geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "226x161" ] || fail "the window's client area is $geometry, not 226x161"
 echo "PASS: the window opened titled Form1, 226 by 161 pixels"
 
+# The program's own icon reaches the desktop; it may follow the first paint.
+for _ in $(seq 100); do
+    icons=$(xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' || true)
+    [ -n "$icons" ] && break
+    sleep 0.05
+done
+[ -n "$icons" ] || fail "the window has no icon (_NET_WM_ICON)"
+echo "PASS: the window shows its icon at" $(echo "$icons" | sed 's/Icon (\(.*\))/\1/; s/ //g')
+
 title() { xdotool getwindowname "$window"; }
 
 # Waits for the title to report a flip of the given guess, and returns it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 // One coin of the control array: a circle filled with its background colour inside a one-pixel
@@ -25,5 +26,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QPixmap face() const;
+
     QColor m_fill;
 };

@@ -3,10 +3,14 @@
 #include "runtime/qt/coin.h"
 #include "runtime/qt/pushbutton.h"
 #include "runtime/qt/scrollbar.h"
+#include "runtime/qt/windowicon.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QTimer>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -27,6 +31,8 @@ QFont controlFont(bool bold)
     // A pixel size keeps the texts inside the fixed layout on scaled desktops.
     font.setPixelSize(pixels(FontHeight));
     font.setWeight(QFont::Weight(bold ? BoldWeight : RegularWeight));
+    // The texts are plain ASCII, all in the face: no fallback fonts need looking up.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
 }
 
@@ -64,14 +70,22 @@ Form1Widget::Form1Widget(RandomSource &random, ErrorReport reportError, QWidget 
     stackAndFocus();
 }
 
+bool Form1Widget::event(QEvent *event)
+{
+    // The icon waits for the first paint: reading it any earlier only delays the window.
+    if (event->type() == QEvent::Paint && !std::exchange(m_painted, true))
+        QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(programIcon()); });
+    return QWidget::event(event);
+}
+
 void Form1Widget::createControls()
 {
-    // The face this layout was drawn for. Where it is missing, Liberation Sans matches its metrics
-    // closely.
-    QFont::insertSubstitutions(FontFace, { "Liberation Sans", "Arial", "Helvetica" });
     setObjectName(Form1Title);
     setWindowTitle(Form1Title);
     resize(pixels(ClientWidth), pixels(ClientHeight));
+    // The face this layout was drawn for. Where it is missing, Liberation Sans matches its metrics
+    // closely.
+    QFont::insertSubstitutions(FontFace, { "Liberation Sans", "Arial", "Helvetica" });
     // Created in the description's order, so later controls lie on top where they overlap.
     for (const ControlDescription &description : ControlDescriptions) {
         QWidget *control = createControl(description);

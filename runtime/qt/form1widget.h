@@ -26,6 +26,9 @@ public:
     Coin *Qtr(int index) const { return m_coins.at(static_cast<std::size_t>(index)); }
     const GameState &game() const { return m_form.game(); }
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void createControls();
     QWidget *createControl(const ControlDescription &description);
@@ -49,5 +52,6 @@ private:
     ErrorReport m_reportError;
     std::array<QWidget *, ControlDescriptions.size()> m_controls {};
     std::array<Coin *, CoinCount + 1> m_coins {};
+    bool m_painted = false;
     Form1 m_form;
 };

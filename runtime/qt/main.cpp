@@ -3,7 +3,6 @@
 #include "runtime/randomsource.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <exception>
 
 int main(int argc, char *argv[])
@@ -11,7 +10,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ten Coins");
     QGuiApplication::setDesktopFileName(APP_ID);
-    QApplication::setWindowIcon(QIcon(":/icons/" APP_ID ".png"));
     try {
         MersenneSource random;
         Form1Widget window(random, reportErrorAndQuit);
