@@ -7,7 +7,7 @@ project_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 play_packages=(build-essential cmake ninja-build qt6-base-dev libxcb-xkb-dev fonts-liberation2)
 # And what its tests need: the X server and input for the end-to-end tests, the format checker,
 # clang for fuzzing, and the package tools.
-check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib clang-format clang
+check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib dbus at-spi2-core clang-format clang
     libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 # And the Windows build: the 32-bit cross compiler, Wine to run it (a 32-bit program needs the
 # i386 wine32), and the tools that render its icon.

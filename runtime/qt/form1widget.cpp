@@ -5,6 +5,7 @@
 #include "runtime/qt/scrollbar.h"
 #include "runtime/qt/windowicon.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -191,6 +192,9 @@ void Form1Widget::setValue(Control control, int value)
 void Form1Widget::setTitle(const std::string &title)
 {
     setWindowTitle(QString::fromStdString(title));
+    // The title reports the flip; a blind player hears it as a sighted one reads it.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Form1Widget::createCoin(int coin)

@@ -1,13 +1,16 @@
+#include "runtime/qt/display.h"
 #include "runtime/qt/errorreport.h"
 #include "runtime/qt/form1widget.h"
 #include "runtime/randomsource.h"
 
 #include <QApplication>
 #include <exception>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    createApplicationOrExit([&] { app.emplace(argc, argv); });
     QApplication::setApplicationName("Ten Coins");
     QGuiApplication::setDesktopFileName(APP_ID);
     try {
