@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor of the toolkit: an empty Qt window of the game's size, started the same way.
 
 #include <QApplication>

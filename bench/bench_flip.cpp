@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One press of Flip on the real window, through the ten coins' repaint.
 
 #include "runtime/qt/form1widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Settled flips per second on one core: take a bet, flip ten coins from the real random source,
 // settle against the guess.
 

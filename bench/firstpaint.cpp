@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked into a program to measure its start: when its first window has finished its first paint,
 // prints the time since launch and the peak resident memory, and ends the program.
 //

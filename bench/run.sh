@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every benchmark and prints one table. Usage: bench/run.sh [BUILD_DIR] [RUNS]
 # Start-up runs under Xvfb, alternating the game with a bare Qt window of the same size and with
 # the same window showing one label in the game's font (the floor for any window with text), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor of the toolkit for a window that shows text: the bare window with one label in the
 // game's font. What the game costs above this is the game's own.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows build, for the record: the stripped .exe's size and its start to a shown window under
 # Wine with a warm prefix. Usage: bench/wine.sh [BUILD_WIN_DIR] [RUNS]   (after ./check)
 set -euo pipefail

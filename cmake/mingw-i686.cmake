@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds the 32-bit Windows program with Debian's MinGW-w64 (posix thread model):
 #   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 set(CMAKE_SYSTEM_NAME Windows)

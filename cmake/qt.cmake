@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Linux build: the Qt front end, installed as a Debian package.
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test)
@@ -56,22 +57,56 @@ qt_add_executable(tencoins runtime/qt/main.cpp)
 target_link_libraries(tencoins PRIVATE frontend_qt)
 target_compile_definitions(tencoins PRIVATE APP_ID="${APP_ID}")
 
-# Installed where desktops look: the menu entry, the software centre's page and the icon.
-install(TARGETS tencoins RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Installed as Debian has a game: the program in /usr/games, where the menu entry starts it by name;
+# the menu entry, the software centre's page and the icons where desktops look; the manual page,
+# the licence and the changelog where Debian keeps them.
+install(TARGETS tencoins RUNTIME DESTINATION games)
+# Stripped as Debian strips: without the compiler's .comment and .note sections either.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/tencoins\" COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES data/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES data/icons/${APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # Qt's set-up points the rpath at the build; an installed program finds Qt in the system.
 set_target_properties(tencoins PROPERTIES INSTALL_RPATH "")
+
+# Compressed as Debian wants them: gzip -9, without a name or time stamp.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tencoins)
+foreach(document data/tencoins.6 data/debian/changelog)
+    get_filename_component(name ${document} NAME)
+    set(compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/${document} > ${compressed}
+        DEPENDS ${document})
+    list(APPEND compressed_documents ${compressed})
+endforeach()
+add_custom_target(documents ALL DEPENDS ${compressed_documents})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tencoins.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz data/debian/copyright DESTINATION ${doc_dir})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tencoins)
 set(CPACK_PACKAGE_CONTACT "Ten Coins maintainers <maintainers@users.noreply.c-seed-923dd510.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "guess how many of ten coins come up red, and bet on it")
+# Lines of the extended description stay within 80 columns, as Debian asks.
+set(CPACK_PACKAGE_DESCRIPTION "Ten Coins is a small betting game for one player. Before each flip you
+choose how many of ten coins will come up red, from 0 to 10, and how much
+of your balance to bet. A correct guess pays the bet at a fixed
+multiplier, the rarer counts paying more: all red or all green pays 1024
+times the bet.
+
+The game is played with the mouse or the keyboard, with play money only,
+and keeps nothing between runs.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# On a Wayland desktop without Xwayland, Qt needs its Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)
-

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows build: the Win32 front end, one .exe that needs nothing installed, shipped as a zip.
 
 enable_language(RC)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run with cmake -P -DSVG=... -DOUTPUT=...: renders the SVG at the sizes Windows shows icons at
 # (100% to 250% scaling) with rsvg-convert, and packs them into one .ico with icotool, the largest
 # stored as PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/gamestate.h"
 
 #include "runtime/numberforms.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command with the desktop's accessibility bus up, as a screen reader's desktop has it.
 # Usage: dbus-run-session -- tests/a11ybus.sh COMMAND...
 set -uo pipefail

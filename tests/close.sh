@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Closing the window at any moment ends the game cleanly, with status 0.
 # Usage: xvfb-run -a tests/close.sh [LAUNCHER] path/to/tencoins   (the launcher: wine, for the .exe)
 set -euo pipefail

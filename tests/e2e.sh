@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # End to end: the built game in a real X server, played with real X input.
 # Usage: xvfb-run -a tests/e2e.sh [LAUNCHER] path/to/tencoins   (the launcher: wine, for the .exe)
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What a matched guess pays, worked out in whole numbers from the payout table's fractions, by a

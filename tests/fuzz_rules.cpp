@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any sequence of bets and settlements, with any bet texts, red counts and
 // guesses. No crash, no undefined behaviour, and the money always agrees with exact arithmetic.
 

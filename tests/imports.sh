@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows program imports only Windows' own DLLs, so that it needs nothing installed.
 # Usage: tests/imports.sh OBJDUMP program.exe
 set -euo pipefail

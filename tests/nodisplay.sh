@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # With no usable display the game says so in one line and ends with status 1: no abort, no core.
 # Usage: tests/nodisplay.sh path/to/tencoins
 set -uo pipefail

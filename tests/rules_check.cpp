@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules as the Windows build computes them, run under Wine, where QtTest is not to be had:
 // every payout for bets 0 to 100 on every red count against whole-number arithmetic, and the texts
 // the window shows. Prints each failure and exits with status 1 if there was one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader hears of a flip, through Qt's real AT-SPI bridge: run under Xvfb in a D-Bus
 // session with the accessibility bus (tests/a11ybus.sh), where accessibility is switched on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/coinflip.h"
 #include "runtime/randomsource.h"
 

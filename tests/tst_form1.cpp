@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/qt/coin.h"
 #include "runtime/qt/errorreport.h"
 #include "runtime/qt/form1widget.h"

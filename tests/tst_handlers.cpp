@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four handlers against controls that write down every call, so that the order of steps, the
 // nesting of the bet's change handler inside a flip and the one seeding of a run can be read off.
 

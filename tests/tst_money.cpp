@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exactpayout.h"
 #include "game/gamestate.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays the real window at random, tens of thousands of moves, against a small model of the game.
 // A failure names the seed and the step; TENCOINS_PLAY_SEED and TENCOINS_PLAY_STEPS replay it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/displaytexts.h"
 #include "runtime/numberforms.h"
 

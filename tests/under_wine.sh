@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command that starts Windows programs, then stops the prefix's wineserver, which Wine
 # leaves running. Usage: tests/under_wine.sh COMMAND... (with WINEPREFIX set)
 : "${WINEPREFIX:?set WINEPREFIX to the prefix the tests share}"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Creates, afresh, the Wine prefix that the Windows tests share. Run it under xvfb-run, with
 # WINEPREFIX set.
 set -euo pipefail

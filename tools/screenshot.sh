@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes a screenshot of the game's window after a few moves, under a virtual X display.
 # Usage: xvfb-run -a tools/screenshot.sh [OUTPUT [LAUNCHER] PROGRAM]
 #   xvfb-run -a tools/screenshot.sh                                   docs/screenshot.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/qt/errorreport.h"
 
 #include "runtime/errortext.h"

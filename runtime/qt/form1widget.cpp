@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/qt/form1widget.h"
 
 #include "runtime/qt/coin.h"

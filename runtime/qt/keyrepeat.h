@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Asks the X server to repeat a held key as presses alone, without a release before each one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/qt/pushbutton.h"
 
 #include "runtime/qt/keyrepeat.h"

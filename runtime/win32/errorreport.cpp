@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/win32/errorreport.h"
 
 #include "runtime/errortext.h"

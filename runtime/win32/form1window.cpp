@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/win32/form1window.h"
 
 #include "runtime/win32/dpi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "runtime/randomsource.h"
 #include "runtime/win32/errorreport.h"
 #include "runtime/win32/form1window.h"
