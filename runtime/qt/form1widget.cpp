@@ -33,7 +33,8 @@ QFont controlFont(bool bold)
     // A pixel size keeps the texts inside the fixed layout on scaled desktops.
     font.setPixelSize(pixels(FontHeight));
     font.setWeight(QFont::Weight(bold ? BoldWeight : RegularWeight));
-    // The texts are plain ASCII, all in the face: no fallback fonts need looking up.
+    // The texts are plain ASCII, all in the one face: they need neither fallback fonts nor
+    // shaping, and looking them up costs the start-up dearly.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
 }
