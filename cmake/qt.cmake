@@ -27,18 +27,22 @@ set(ICON_SIZES 16 22 24 32 48 64 128 256)
 set(WINDOW_ICON_SIZES 16 24 32 48 64)
 set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
 set(icon_pngs "")
+set(hicolor_pngs "")
 foreach(size IN LISTS ICON_SIZES)
     set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}.png)
     add_custom_command(OUTPUT ${png}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons
         COMMAND rsvg-convert -w ${size} -h ${size} -o ${png} ${ICON_SVG}
         DEPENDS ${ICON_SVG} VERBATIM)
+    list(APPEND hicolor_pngs ${png})
     if(size IN_LIST WINDOW_ICON_SIZES)
         list(APPEND icon_pngs ${png})
     endif()
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${APP_ID}.png)
 endforeach()
+add_custom_target(icons ALL DEPENDS ${hicolor_pngs})
+
 # The window icon goes into the program as pixels, decoded once here rather than at each start.
 add_executable(iconpixels tools/iconpixels.cpp)
 target_link_libraries(iconpixels PRIVATE Qt6::Gui)
