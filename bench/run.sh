@@ -13,7 +13,8 @@ bench="$build_dir/bench"
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 startup_samples=$(mktemp)
-trap 'rm -f "$startup_samples"' EXIT
+instruction_samples=$(mktemp)
+trap 'rm -f "$startup_samples" "$instruction_samples"' EXIT
 xvfb-run -a -s "-screen 0 640x480x24" bash -c '
     for run in $(seq '"$runs"'); do
         for program in bare text game; do
@@ -22,8 +23,6 @@ xvfb-run -a -s "-screen 0 640x480x24" bash -c '
         done
     done' >"$startup_samples"
 
-instruction_samples=$(mktemp)
-trap 'rm -f "$startup_samples" "$instruction_samples"' EXIT
 xvfb-run -a -s "-screen 0 640x480x24" bash -c '
     for run in 1 2 3; do
         for program in text game; do

@@ -96,7 +96,7 @@ void Form1Widget::createControls()
         control->setGeometry(pixels(description.bounds));
         if (!description.visible)
             control->hide();
-        m_controls[static_cast<std::size_t>(description.control)] = control;
+        m_controls.at(static_cast<std::size_t>(description.control)) = control;
     }
 }
 
@@ -127,7 +127,7 @@ void Form1Widget::connectEvents()
     for (const Control control : { Control::ChooseScroll, Control::BetScroll })
         connect(scrollBar(control), &QScrollBar::valueChanged, this,
             [this, control] { deliver([this, control] { m_form.scrollChanged(control); }); });
-    auto *flip = qobject_cast<QPushButton *>(m_controls[std::size_t(Control::Flip)]);
+    auto *flip = static_cast<QPushButton *>(widget(Control::Flip));
     connect(
         flip, &QPushButton::clicked, this, [this] { deliver([this] { m_form.Flip_Click(); }); });
 }
@@ -137,13 +137,13 @@ void Form1Widget::stackAndFocus()
     // The button and the scroll bars stay on top of the coins and labels they overlap.
     QWidget *previous = nullptr;
     for (const Control control : tabOrder()) {
-        QWidget *widget = m_controls[static_cast<std::size_t>(control)];
-        widget->raise();
+        QWidget *current = widget(control);
+        current->raise();
         if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
+            setTabOrder(previous, current);
+        previous = current;
     }
-    m_controls[static_cast<std::size_t>(tabOrder().front())]->setFocus();
+    widget(tabOrder().front())->setFocus();
 }
 
 void Form1Widget::deliver(const std::function<void()> &handler)
@@ -156,16 +156,21 @@ void Form1Widget::deliver(const std::function<void()> &handler)
     }
 }
 
+QWidget *Form1Widget::widget(Control control) const
+{
+    return m_controls.at(static_cast<std::size_t>(control));
+}
+
 QLabel *Form1Widget::label(Control control) const
 {
-    if (auto *found = qobject_cast<QLabel *>(m_controls[static_cast<std::size_t>(control)]))
+    if (auto *found = qobject_cast<QLabel *>(widget(control)))
         return found;
     throw std::logic_error(std::string(describe(control).name) + " is not a label.");
 }
 
 QScrollBar *Form1Widget::scrollBar(Control control) const
 {
-    if (auto *found = qobject_cast<QScrollBar *>(m_controls[static_cast<std::size_t>(control)]))
+    if (auto *found = qobject_cast<QScrollBar *>(widget(control)))
         return found;
     throw std::logic_error(std::string(describe(control).name) + " is not a scroll bar.");
 }

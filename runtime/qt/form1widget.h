@@ -37,6 +37,7 @@ private:
     void stackAndFocus();
     void deliver(const std::function<void()> &handler);
 
+    QWidget *widget(Control control) const;
     QLabel *label(Control control) const;
     QScrollBar *scrollBar(Control control) const;
 

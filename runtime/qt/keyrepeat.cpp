@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <cstdint>
 #include <dlfcn.h>
+#include <utility>
 
 // xkb.h names a field "explicit", which C++ reserves.
 #define explicit explicit_
@@ -35,10 +36,11 @@ void askForHeldKeysAsPresses()
     // not, the release reads as the key let go, and Flip clicks a second time. XKB's detectable
     // auto-repeat leaves out those releases, so a button that clicks on the release clicks once.
     static bool asked = false;
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (asked || !x11)
+    if (std::exchange(asked, true))
         return;
-    asked = true;
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
     auto *perClientFlags = loadedFunction<decltype(xcb_xkb_per_client_flags)>(
         "libxcb-xkb.so.1", "xcb_xkb_per_client_flags");
     auto *discardReply

@@ -132,8 +132,8 @@ void Form1Window::pressEnterAsSpace(MSG &message) const
 {
     // Enter presses the focused button exactly as Space does: down on the key's press, a click on
     // its release. A held key repeats only its press, so it clicks once.
-    const bool enterKey = message.message == WM_KEYDOWN || message.message == WM_KEYUP;
-    if (enterKey && message.wParam == VK_RETURN && message.hwnd == control(Control::Flip))
+    const bool keyMessage = message.message == WM_KEYDOWN || message.message == WM_KEYUP;
+    if (keyMessage && message.wParam == VK_RETURN && message.hwnd == control(Control::Flip))
         message.wParam = VK_SPACE;
 }
 
