@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/coinflip.h"
+
 #include <array>
+#include <string>
 
 // Form1 as it stands before the first event: the window, every control's place and settings, and
 // the coin template. Fixed data in twips (1/1440 inch; 15 twips make one pixel at 96 dpi); each
@@ -62,6 +65,18 @@ inline constexpr int BoldWeight = 700;
 
 // Coins stand on a grid of 480 twips; being 495 across, neighbours share one pixel.
 inline constexpr Twips CoinPitch = 480;
+
+// What a screen reader calls coin 1 to 10, and the face it reads out after a flip. Every front end
+// says the same.
+inline std::string coinName(int coin)
+{
+    return "Coin " + std::to_string(coin);
+}
+
+constexpr const char *faceName(Colour colour)
+{
+    return colour == RedFace ? "red" : "green";
+}
 
 inline constexpr std::array<ControlDescription, 7> ControlDescriptions { {
     { .control = Control::ChooseScroll,

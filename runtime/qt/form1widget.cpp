@@ -207,7 +207,7 @@ void Form1Widget::setTitle(const std::string &title)
 void Form1Widget::createCoin(int coin)
 {
     Coin *created = m_coins.at(0)->copy();
-    created->setAccessibleName(tr("Coin %1").arg(coin));
+    created->setAccessibleName(QString::fromStdString(coinName(coin)));
     m_coins.at(static_cast<std::size_t>(coin)) = created;
 }
 
@@ -223,6 +223,5 @@ void Form1Widget::placeCoin(int coin, Twips left, Twips top)
 
 void Form1Widget::setCoinColour(int coin, Colour colour)
 {
-    const QString face = colour == RedFace ? tr("red") : tr("green");
-    Qtr(coin)->showFace(QColor(colour.red, colour.green, colour.blue), face);
+    Qtr(coin)->showFace(QColor(colour.red, colour.green, colour.blue), faceName(colour));
 }
