@@ -5,8 +5,11 @@
 
 void MersenneSource::reseedFromClock()
 {
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    // Fold the high bits in, so runs a few seconds apart never share a seed.
+    // The wall clock, so that no two runs share a seed; folded, so that its high bits count too.
+    // In a browser every other clock starts at the page's load and takes only a few thousand
+    // values there, so the system's entropy is mixed in as well.
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     const auto folded = static_cast<std::uint64_t>(ticks);
-    m_engine.seed(static_cast<std::uint32_t>(folded ^ (folded >> 32)));
+    std::random_device entropy;
+    m_engine.seed(static_cast<std::uint32_t>(folded ^ (folded >> 32)) ^ entropy());
 }

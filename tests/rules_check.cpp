@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The rules as the Windows build computes them, run under Wine, where QtTest is not to be had:
-// every payout for bets 0 to 100 on every red count against whole-number arithmetic, and the texts
-// the window shows. Prints each failure and exits with status 1 if there was one.
+// The rules as the Windows and browser builds compute them, run under Wine and node, where QtTest
+// is not to be had: every payout for bets 0 to 100 on every red count against whole-number
+// arithmetic, the texts the window shows, and the seeding of the coins. Prints each failure and
+// exits with status 1 if there was one.
 
 #include "exactpayout.h"
 #include "game/displaytexts.h"
 #include "game/gamestate.h"
+#include "runtime/randomsource.h"
 
 #include <cstdio>
 #include <string>
@@ -54,6 +56,14 @@ int main()
     expectText(flipTitle(0, 0), " 0 0");
     expectText(scrollValueText(0), "0");
     expectText(scrollValueText(100), "100");
+    // Two games started at the same moment flip differently, even where the clock is coarse.
+    MersenneSource first, second;
+    first.reseedFromClock();
+    second.reseedFromClock();
+    int same = 0;
+    for (int draw = 0; draw < 8; ++draw)
+        same += first.next() == second.next();
+    expect(same < 8, "two games started at the same moment draw the same coins");
     if (failures == 0)
         std::printf("PASS: %d payouts and the texts\n", payouts);
     return failures == 0 ? 0 : 1;
