@@ -57,7 +57,8 @@ add_custom_command(OUTPUT ${icon_source}
 target_sources(frontend_qt PRIVATE ${icon_source}
     runtime/qt/windowicon.cpp runtime/qt/windowicon.h)
 
-qt_add_executable(tencoins runtime/qt/main.cpp)
+# The random source is a file of its own, so that a test build can plant a fault in its place.
+qt_add_executable(tencoins runtime/qt/main.cpp runtime/playsource.cpp)
 target_link_libraries(tencoins PRIVATE frontend_qt)
 target_compile_definitions(tencoins PRIVATE APP_ID="${APP_ID}")
 

@@ -18,7 +18,9 @@ configure_file(runtime/win32/tencoins.rc.in tencoins.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc
     PROPERTIES OBJECT_DEPENDS "${ICON_FILE};${MANIFEST_FILE}")
 
-add_executable(tencoins WIN32
+# Everything but the random source the game plays with, so that a test build can bring its own.
+add_library(frontend_win32 OBJECT
+    runtime/win32/accessible.cpp runtime/win32/accessible.h
     runtime/win32/dpi.cpp runtime/win32/dpi.h
     runtime/win32/errorreport.cpp runtime/win32/errorreport.h
     runtime/win32/form1window.cpp runtime/win32/form1window.h
@@ -26,11 +28,14 @@ add_executable(tencoins WIN32
     runtime/win32/widetext.h
     ${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc)
 # Windows 7 and later; newer functions are looked up at run time.
-target_compile_definitions(tencoins PRIVATE UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601
-    WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_definitions(frontend_win32 PUBLIC UNICODE _UNICODE WINVER=0x0601
+    _WIN32_WINNT=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
 # Statically linked, so that it imports only Windows' own DLLs.
-target_link_options(tencoins PRIVATE -static -municode)
-target_link_libraries(tencoins PRIVATE window gdi32 user32)
+target_link_options(frontend_win32 PUBLIC -static -municode -mwindows)
+target_link_libraries(frontend_win32 PUBLIC window gdi32 user32 oleacc ole32 oleaut32 uuid)
+
+add_executable(tencoins WIN32 runtime/playsource.cpp)
+target_link_libraries(tencoins PRIVATE frontend_win32)
 
 install(TARGETS tencoins RUNTIME DESTINATION .)
 install(FILES README.md LICENSE DESTINATION .)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 
 // The only source of chance in the game: the coins draw from it and nothing else does.
@@ -30,3 +31,7 @@ public:
 private:
     std::mt19937 m_engine;
 };
+
+// The source a program plays with, asked for by its entry point: defined in playsource.cpp for the
+// game, and by a test build that plants a fault in its own.
+std::unique_ptr<RandomSource> makePlaySource();

@@ -5,7 +5,7 @@
 set -euo pipefail
 objdump=$1
 program=$2
-allowed=" ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll "
+allowed=" ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll OLEACC.dll OLEAUT32.dll USER32.dll "
 imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
 [ -n "$imports" ] || { echo "FAIL: objdump found no imports in $program" >&2; exit 1; }
 for dll in $imports; do

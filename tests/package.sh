@@ -40,7 +40,9 @@ done
 desktop-file-validate /usr/share/applications/$id.desktop
 echo "PASS: the program, menu entry, metainfo, icons, manual and licence are where they belong"
 
-xvfb-run -a -s "-screen 0 640x480x24" "$tests_dir/e2e.sh" /usr/games/tencoins
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session -- "$tests_dir/a11ybus.sh" \
+    xvfb-run -a -s "-screen 0 640x480x24" \
+    "$tests_dir/e2e.sh" --reader "$tests_dir/read_atspi.py" /usr/games/tencoins
 
 as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tencoins >/dev/null
 [ ! -e /usr/games/tencoins ] || fail "removing the package left /usr/games/tencoins behind"

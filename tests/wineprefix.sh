@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Creates, afresh, the Wine prefix that the Windows tests share. Run it under xvfb-run, with
-# WINEPREFIX set.
+# Creates, afresh, a Wine prefix that Windows tests share; with a DPI, its desktop is scaled to it
+# (144 makes a 96-dpi pixel one and a half). Run it under xvfb-run, with WINEPREFIX set.
+# Usage: tests/wineprefix.sh [DPI]
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to create}"
 rm -rf "$WINEPREFIX"
 wineboot --init
+if [ -n "${1:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+fi
 wineserver -w
-echo "PASS: created the Wine prefix $WINEPREFIX"
+echo "PASS: created the Wine prefix $WINEPREFIX${1:+ at $1 dpi}"

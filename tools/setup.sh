@@ -8,12 +8,13 @@ project_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # X's keyboard extension, rsvg-convert for the icons, and the font.
 play_packages=(build-essential cmake ninja-build qt6-base-dev qt6-wayland libxcb-xkb-dev
     librsvg2-bin fonts-liberation2)
-# And what its tests need: the X server, its input and window tools for the end-to-end tests, a
-# D-Bus session and the accessibility bus for the screen-reader test, the format checker, clang
-# for fuzzing, and the package tools.
-check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib dbus
-    at-spi2-core clang-format clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-    lintian)
+# And what its tests need: the X server, its input and window tools and ImageMagick's screen
+# grabs for the end-to-end tests, a D-Bus session, the accessibility bus and its Python binding to
+# read the window as a screen reader does, the format checker, clang for fuzzing, and the package
+# tools.
+check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib imagemagick dbus
+    at-spi2-core gir1.2-atspi-2.0 python3-gi clang-format clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file lintian)
 # And the Windows build: the 32-bit cross compiler, Wine to run it (a 32-bit program needs the
 # i386 wine32), and the tools that render its icon.
 windows_packages=(g++-mingw-w64-i686-posix wine wine32:i386 librsvg2-bin icoutils)

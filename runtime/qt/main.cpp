@@ -15,8 +15,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("Ten Coins");
     QGuiApplication::setDesktopFileName(APP_ID);
     try {
-        MersenneSource random;
-        Form1Widget window(random, reportErrorAndQuit);
+        const std::unique_ptr<RandomSource> random = makePlaySource();
+        Form1Widget window(*random, reportErrorAndQuit);
         window.show();
         return QApplication::exec();
     } catch (const std::exception &error) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/win32/form1window.h"
 
+#include "runtime/win32/accessible.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/errorreport.h"
 #include "runtime/win32/widetext.h"
@@ -9,6 +10,7 @@
 #include <exception>
 #include <stdexcept>
 #include <utility>
+#include <windowsx.h>
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -65,6 +67,34 @@ ControlClass controlClass(const ControlDescription &description)
         break;
     }
     throw std::logic_error(std::string(description.name) + " is not a window control.");
+}
+
+WNDPROC standardScrollBarProcedure = nullptr;
+
+// The scroll bars, under the game's names for them, and passing the wheel to the window, which
+// moves whichever scroll bar the pointer is over.
+LRESULT CALLBACK scrollBarProcedure(HWND scrollBar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETOBJECT:
+        if (asksForClientArea(lParam)) {
+            const auto control = Control(GetDlgCtrlID(scrollBar) - FirstControlId);
+            return answerNamedControl(scrollBar, wParam, describe(control).accessibleName);
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        return SendMessageW(GetParent(scrollBar), message, wParam, lParam);
+    }
+    return CallWindowProcW(standardScrollBarProcedure, scrollBar, message, wParam, lParam);
+}
+
+void subclassScrollBar(HWND scrollBar)
+{
+    const auto standard = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(scrollBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(scrollBarProcedure)));
+    // Every scroll bar is of the one standard class.
+    if (standard != scrollBarProcedure)
+        standardScrollBarProcedure = standard;
 }
 
 } // namespace
@@ -181,6 +211,14 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
             && reinterpret_cast<HWND>(lParam) == control(Control::Flip))
             m_form.Flip_Click();
         return 0;
+    case WM_MOUSEWHEEL:
+        if (!m_failed)
+            wheel({ GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) }, GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    case WM_GETOBJECT:
+        if (asksForClientArea(lParam))
+            return answerClientArea(m_window, wParam, findCoin);
+        break;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(m_window, &paint);
@@ -247,6 +285,7 @@ HWND Form1Window::createControl(const ControlDescription &description)
     if (!created)
         throwLastError("Creating a control");
     if (description.kind == ControlKind::ScrollBar) {
+        subclassScrollBar(created);
         SCROLLINFO range { sizeof range, SIF_RANGE | SIF_POS, description.scroll.minimum,
             description.scroll.maximum, 0, description.scroll.value, 0 };
         SetScrollInfo(created, SB_CTL, &range, FALSE);
@@ -335,6 +374,38 @@ void Form1Window::scroll(HWND scrollBar, WORD request)
     setValue(which, std::clamp(target, settings.minimum, settings.maximum));
 }
 
+void Form1Window::wheel(POINT onScreen, int delta)
+{
+    POINT inWindow = onScreen;
+    ScreenToClient(m_window, &inWindow);
+    HWND under = ChildWindowFromPointEx(m_window, inWindow, CWP_SKIPINVISIBLE);
+    if (!under || under == m_window)
+        return;
+    const Control which = controlOf(under);
+    if (describe(which).kind != ControlKind::ScrollBar)
+        return;
+    const ScrollSettings &settings = describe(which).scroll;
+    // The player's own setting, three unless changed; "a page a notch" is UINT_MAX, and more than
+    // a page never moves anyway.
+    UINT stepsPerNotch = WheelSteps::StepsPerNotch;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &stepsPerNotch, 0);
+    const int move = m_wheelSteps[std::size_t(which)].take(
+        delta, settings.arrowStep, settings.pageStep, int(std::min<UINT>(stepsPerNotch, 1000)));
+    setValue(which, std::clamp(value(which) + move, settings.minimum, settings.maximum));
+}
+
+std::optional<AccessibleCoin> Form1Window::findCoin(HWND window, int coin)
+{
+    const auto *self = reinterpret_cast<Form1Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return std::nullopt;
+    const std::optional<Coin> &found = self->m_coins.at(std::size_t(coin));
+    if (!found || !found->visible)
+        return std::nullopt;
+    return AccessibleCoin { self->coinRect(*found),
+        found->colour ? faceName(*found->colour) : nullptr };
+}
+
 void Form1Window::paintCoins(HDC dc) const
 {
     // The border scales with the window, as the coins do.
@@ -345,12 +416,14 @@ void Form1Window::paintCoins(HDC dc) const
         const std::optional<Coin> &coin = m_coins[std::size_t(i)];
         if (!coin || !coin->visible)
             continue;
-        HBRUSH fill = coin->fill ? CreateSolidBrush(*coin->fill) : GetSysColorBrush(COLOR_WINDOW);
+        const std::optional<Colour> &colour = coin->colour;
+        HBRUSH fill = colour ? CreateSolidBrush(RGB(colour->red, colour->green, colour->blue))
+                             : GetSysColorBrush(COLOR_WINDOW);
         HGDIOBJ oldBrush = SelectObject(dc, fill);
         const RECT place = coinRect(*coin);
         Ellipse(dc, place.left, place.top, place.right, place.bottom);
         SelectObject(dc, oldBrush);
-        if (coin->fill)
+        if (colour)
             DeleteObject(fill);
     }
     SelectObject(dc, oldPen);
@@ -459,6 +532,7 @@ void Form1Window::placeCoin(int coin, Twips left, Twips top)
 
 void Form1Window::setCoinColour(int coin, Colour colour)
 {
-    coinAt(coin).fill = RGB(colour.red, colour.green, colour.blue);
+    coinAt(coin).colour = colour;
     invalidateCoin(coin);
+    announceCoinFace(m_window, coin);
 }

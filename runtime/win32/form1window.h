@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/wheel.h"
+#include "runtime/win32/accessible.h"
 #include "window/form1.h"
 
 #include <array>
@@ -31,7 +33,7 @@ private:
         bool visible = false;
         Twips left = 0;
         Twips top = 0;
-        std::optional<COLORREF> fill; // the system's window colour until the first flip
+        std::optional<Colour> colour; // the system's window colour until the first flip
     };
 
     static LRESULT CALLBACK windowProcedure(
@@ -46,6 +48,8 @@ private:
     void layOut();
     void fitWindowToClientArea();
     void scroll(HWND scrollBar, WORD request);
+    void wheel(POINT onScreen, int delta);
+    static std::optional<AccessibleCoin> findCoin(HWND window, int coin);
     void paintCoins(HDC dc) const;
     void invalidateCoin(int coin);
     void pressEnterAsSpace(MSG &message) const;
@@ -71,6 +75,7 @@ private:
     UINT m_dpi = PixelsPerInchAt96Dpi;
     std::array<HWND, ControlDescriptions.size()> m_controls {};
     std::array<std::optional<Coin>, CoinCount + 1> m_coins;
+    std::array<WheelSteps, ControlDescriptions.size()> m_wheelSteps {};
     HFONT m_regularFont = nullptr;
     HFONT m_boldFont = nullptr;
     HWND m_focusBeforeDeactivation = nullptr;

@@ -4,16 +4,22 @@
 #include "runtime/win32/form1window.h"
 
 #include <exception>
+#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    // Screen readers reach the window's description of its coins through COM.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    int status = 1;
     try {
-        MersenneSource random;
-        Form1Window window(instance, random);
+        const std::unique_ptr<RandomSource> random = makePlaySource();
+        Form1Window window(instance, *random);
         window.show(showCommand);
-        return window.run();
+        status = window.run();
     } catch (const std::exception &error) {
         reportError(nullptr, error.what());
-        return 1;
     }
+    if (com)
+        CoUninitialize();
+    return status;
 }

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/randomsource.h"
+
+std::unique_ptr<RandomSource> makePlaySource()
+{
+    return std::make_unique<MersenneSource>();
+}

@@ -1,0 +1,400 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/win32/accessible.h"
+
+#include "runtime/win32/widetext.h"
+#include "window/description.h"
+
+#include <oleacc.h>
+#include <string>
+
+namespace {
+
+BSTR bstr(const std::string &text)
+{
+    return SysAllocString(widen(text).c_str());
+}
+
+// A standard description, passed on unchanged but where a subclass answers for itself. Each
+// subclass may own some child ids (the coins); for those, what it does not answer is empty.
+class DelegatingAccessible : public IAccessible, public IOleWindow
+{
+public:
+    DelegatingAccessible(HWND window, IAccessible *standard)
+        : m_window(window)
+        , m_standard(standard)
+    { }
+    virtual ~DelegatingAccessible() { m_standard->Release(); }
+    DelegatingAccessible(const DelegatingAccessible &) = delete;
+    DelegatingAccessible &operator=(const DelegatingAccessible &) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible)
+            *object = static_cast<IAccessible *>(this);
+        else if (id == IID_IOleWindow)
+            *object = static_cast<IOleWindow *>(this);
+        else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&m_references)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&m_references);
+        if (left == 0)
+            delete this;
+        return ULONG(left);
+    }
+
+    // IOleWindow, through which a screen reader finds the window an object belongs to.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override
+    {
+        *window = m_window;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        return m_standard->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
+    {
+        return m_standard->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(
+        REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override
+    {
+        return m_standard->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+        DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception, UINT *wrong) override
+    {
+        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception, wrong);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
+    {
+        return m_standard->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
+    {
+        return m_standard->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **dispatch) override
+    {
+        return m_standard->get_accChild(child, dispatch);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        return m_standard->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
+    {
+        return ownsChild(child) ? noText(value) : m_standard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        return m_standard->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        return m_standard->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    {
+        return m_standard->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
+    {
+        return ownsChild(child) ? noText(help) : m_standard->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
+    {
+        return ownsChild(child) ? S_FALSE : m_standard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
+    {
+        return ownsChild(child) ? noText(shortcut)
+                                : m_standard->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override
+    {
+        return m_standard->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
+    {
+        return m_standard->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
+    {
+        return ownsChild(child) ? noText(action) : m_standard->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return ownsChild(child) ? S_FALSE : m_standard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(
+        long *left, long *top, long *width, long *height, VARIANT child) override
+    {
+        return m_standard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
+    {
+        return ownsChild(start) ? S_FALSE : m_standard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
+    {
+        return m_standard->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return ownsChild(child) ? DISP_E_MEMBERNOTFOUND : m_standard->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+protected:
+    virtual bool ownsChild(const VARIANT &) const { return false; }
+
+    static HRESULT noText(BSTR *text)
+    {
+        *text = nullptr;
+        return S_FALSE;
+    }
+
+    HWND m_window;
+    IAccessible *m_standard;
+
+private:
+    LONG m_references = 1;
+};
+
+long childWindowCount(HWND window)
+{
+    long count = 0;
+    for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+
+// The standard child ids number the child windows from 1 in stacking order; the coins follow.
+long coinChildId(HWND window, int coin)
+{
+    return childWindowCount(window) + coin;
+}
+
+HWND childWindow(HWND window, long id)
+{
+    HWND child = ::GetWindow(window, GW_CHILD);
+    for (long each = 1; child && each < id; ++each)
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    return child;
+}
+
+HRESULT windowObject(HWND window, IDispatch **dispatch)
+{
+    return AccessibleObjectFromWindow(
+        window, DWORD(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void **>(dispatch));
+}
+
+bool isSelf(const VARIANT &child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The game window's client area: its controls as Windows describes them, then the ten coins.
+class ClientArea final : public DelegatingAccessible
+{
+public:
+    ClientArea(HWND window, IAccessible *standard, CoinFinder findCoin)
+        : DelegatingAccessible(window, standard)
+        , m_findCoin(findCoin)
+    { }
+
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
+    {
+        *count = childWindowCount(m_window) + CoinCount;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **dispatch) override
+    {
+        *dispatch = nullptr;
+        // A coin is a simple element of this object, not an object of its own.
+        if (ownsChild(child))
+            return S_FALSE;
+        // Not every standard description hands out its child windows (Wine's does not).
+        HWND window
+            = child.vt == VT_I4 && child.lVal > 0 ? childWindow(m_window, child.lVal) : nullptr;
+        return window ? windowObject(window, dispatch) : E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        if (!ownsChild(child))
+            return DelegatingAccessible::get_accName(child, name);
+        *name = bstr(coinName(coinOf(child)));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        if (!ownsChild(child))
+            return DelegatingAccessible::get_accDescription(child, description);
+        const std::optional<AccessibleCoin> coin = m_findCoin(m_window, coinOf(child));
+        if (!coin || !coin->face)
+            return noText(description);
+        *description = bstr(coin->face);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        if (!ownsChild(child))
+            return DelegatingAccessible::get_accRole(child, role);
+        role->vt = VT_I4;
+        role->lVal = ROLE_SYSTEM_GRAPHIC;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    {
+        if (!ownsChild(child))
+            return DelegatingAccessible::get_accState(child, state);
+        state->vt = VT_I4;
+        state->lVal
+            = m_findCoin(m_window, coinOf(child)) ? STATE_SYSTEM_READONLY : STATE_SYSTEM_INVISIBLE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(
+        long *left, long *top, long *width, long *height, VARIANT child) override
+    {
+        if (!ownsChild(child))
+            return DelegatingAccessible::accLocation(left, top, width, height, child);
+        const std::optional<AccessibleCoin> coin = m_findCoin(m_window, coinOf(child));
+        if (!coin)
+            return S_FALSE;
+        POINT corner { coin->place.left, coin->place.top };
+        ClientToScreen(m_window, &corner);
+        *left = corner.x;
+        *top = corner.y;
+        *width = coin->place.right - coin->place.left;
+        *height = coin->place.bottom - coin->place.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
+    {
+        POINT point { left, top };
+        ScreenToClient(m_window, &point);
+        RECT client {};
+        GetClientRect(m_window, &client);
+        if (!PtInRect(&client, point)) {
+            child->vt = VT_EMPTY;
+            return S_FALSE;
+        }
+        // The controls lie over the coins where they meet.
+        HWND under = ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE);
+        if (under && under != m_window) {
+            child->vt = VT_DISPATCH;
+            return windowObject(under, &child->pdispVal);
+        }
+        child->vt = VT_I4;
+        child->lVal = CHILDID_SELF;
+        // Coins painted later lie over earlier ones.
+        for (int coin = 1; coin <= CoinCount; ++coin)
+            if (covers(coin, point))
+                child->lVal = coinChildId(m_window, coin);
+        return S_OK;
+    }
+
+protected:
+    bool ownsChild(const VARIANT &child) const override { return coinOf(child) != 0; }
+
+private:
+    // Coin 1 to 10 for a coin's child id, 0 for anything else.
+    int coinOf(const VARIANT &child) const
+    {
+        if (child.vt != VT_I4)
+            return 0;
+        const long coin = child.lVal - childWindowCount(m_window);
+        return coin >= 1 && coin <= CoinCount ? int(coin) : 0;
+    }
+
+    bool covers(int coin, POINT point) const
+    {
+        const std::optional<AccessibleCoin> found = m_findCoin(m_window, coin);
+        if (!found)
+            return false;
+        const RECT &place = found->place;
+        const double radius = (place.right - place.left) / 2.0;
+        const double dx = point.x + 0.5 - (place.left + radius);
+        const double dy = point.y + 0.5 - (place.top + radius);
+        return dx * dx + dy * dy <= radius * radius;
+    }
+
+    CoinFinder m_findCoin;
+};
+
+// A control under a name of the game's own.
+class NamedControl final : public DelegatingAccessible
+{
+public:
+    NamedControl(HWND control, IAccessible *standard, const char *name)
+        : DelegatingAccessible(control, standard)
+        , m_name(name)
+    { }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        if (!isSelf(child))
+            return DelegatingAccessible::get_accName(child, name);
+        *name = bstr(m_name);
+        return S_OK;
+    }
+
+private:
+    const char *m_name;
+};
+
+IAccessible *standardClientArea(HWND window)
+{
+    IAccessible *standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(
+            window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void **>(&standard))))
+        return nullptr;
+    return standard;
+}
+
+// Hands the object to the screen reader that asked, which then holds the only reference.
+LRESULT handOver(DelegatingAccessible *object, WPARAM flags)
+{
+    const LRESULT result
+        = LresultFromObject(IID_IAccessible, flags, static_cast<IAccessible *>(object));
+    object->Release();
+    return result;
+}
+
+} // namespace
+
+bool asksForClientArea(LPARAM objectId)
+{
+    return static_cast<LONG>(static_cast<DWORD>(objectId)) == OBJID_CLIENT;
+}
+
+LRESULT answerClientArea(HWND window, WPARAM flags, CoinFinder findCoin)
+{
+    IAccessible *standard = standardClientArea(window);
+    return standard ? handOver(new ClientArea(window, standard, findCoin), flags) : 0;
+}
+
+LRESULT answerNamedControl(HWND control, WPARAM flags, const char *name)
+{
+    IAccessible *standard = standardClientArea(control);
+    return standard ? handOver(new NamedControl(control, standard, name), flags) : 0;
+}
+
+void announceCoinFace(HWND window, int coin)
+{
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, coinChildId(window, coin));
+}

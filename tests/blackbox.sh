@@ -1,0 +1,127 @@
+# SPDX-License-Identifier: MIT
+# What the black-box scripts (e2e.sh, close.sh, error.sh) share: they play every build the same
+# way, through X, whatever toolkit draws the window. Sourced, not run. Their arguments:
+#   [--reader COMMAND] [--scale S] [--title-trimmed] [--] [LAUNCHER] PROGRAM
+#   --reader COMMAND  prints the window as a screen reader reads it, one "what=value" line each:
+#                     title, focus, Bet, Choose, Money, BetScroll, ChooseScroll, "Coin N" (its face)
+#                     and "Coin N at" (its place in the client area: left top width height, in
+#                     the window's logical pixels)
+#   --scale S         the screen's pixels to the window's logical pixel (1.5 on a 144-dpi desktop)
+#   --title-trimmed   the window system shows the title without its leading blank (a browser)
+#   LAUNCHER          wine, for the .exe; the page's launcher, for the browser
+
+reader=()
+scale=1
+title_trimmed=false
+while [ $# -gt 0 ]; do
+    case $1 in
+    --reader) read -ra reader <<<"$2"; shift 2 ;;
+    --scale) scale=$2; shift 2 ;;
+    --title-trimmed) title_trimmed=true; shift ;;
+    --) shift; break ;;
+    *) break ;;
+    esac
+done
+program=("$@")
+shot=$(mktemp --suffix=.png)
+trap 'rm -f "$shot"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A length in the window's logical pixels, in the screen's; divided by a second number if given.
+px() { awk -v size="$1" -v by="${2:-1}" -v scale="$scale" 'BEGIN { printf "%d", size / by * scale + 0.5 }'; }
+
+# Starts the game and waits for its window, titled Form1 once the game has loaded. Sets pid and
+# window.
+start_game() {
+    "${program[@]}" 2>/dev/null &
+    pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+    [ -n "$window" ] || fail "no window titled Form1 appeared"
+    xdotool windowfocus --sync "$window"
+}
+
+# Waits for the game to end by itself; fails if it does not. Sets status.
+await_end() {
+    for _ in $(seq 200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid"
+        fail "$1 left the game running"
+    fi
+    status=0
+    wait "$pid" || status=$?
+}
+
+# Moves the pointer to a point of the window, in logical pixels, then does the rest with xdotool.
+at() {
+    local x=$1 y=$2
+    shift 2
+    xdotool mousemove --window "$window" "$(px "$x")" "$(px "$y")" "$@"
+}
+
+title() { xdotool getwindowname "$window"; }
+
+# The title as this window system shows it.
+shown_title() { if $title_trimmed; then echo "${1# }"; else echo "$1"; fi; }
+
+# Reads the window as a screen reader does, into the array seen.
+declare -A seen
+read_window() {
+    local line
+    seen=()
+    while IFS= read -r line; do
+        seen[${line%%=*}]=${line#*=}
+    done < <("${reader[@]}" | tr -d '\r')
+}
+
+# expect WHAT=VALUE...: waits until the window reads so, or fails naming what differs.
+expect() {
+    local pair what wrong
+    for _ in $(seq 40); do
+        read_window
+        wrong=""
+        for pair in "$@"; do
+            what=${pair%%=*}
+            [ "${seen[$what]-(nothing)}" = "${pair#*=}" ] || wrong+=" $what is '${seen[$what]-(nothing)}', not '${pair#*=}';"
+        done
+        [ -z "$wrong" ] && return 0
+        sleep 0.1
+    done
+    fail "${context:-}:$wrong"
+}
+
+# Photographs the window as the screen shows it.
+photograph() {
+    local x y
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print "x=" $NF }
+        /Absolute upper-left Y/ { print "y=" $NF }')"
+    import -window root -crop "$(px 226)x$(px 161)+$x+$y" +repage "$shot"
+}
+
+# The colour at a point of the photograph, in the screen's pixels: "red green blue".
+colour_at() {
+    convert "$shot" -format "%[fx:int(255*p{$1,$2}.r+.5)] %[fx:int(255*p{$1,$2}.g+.5)] %[fx:int(255*p{$1,$2}.b+.5)]" info:
+}
+
+# Where the ink lies in a part of the photograph given in logical pixels: "left top width height"
+# in the screen's pixels, from the window's corner; nothing where there is none.
+ink_in() {
+    local left top
+    left=$(px "$1") top=$(px "$2")
+    convert "$shot" -crop "$(px "$3")x$(px "$4")+$left+$top" +repage -colorspace Gray \
+        -threshold 50% -negate -trim -format '%w %h %X %Y %[fx:mean]' info: 2>/dev/null \
+        | awk -v left="$left" -v top="$top" '$5 > 0 { print left + $3, top + $4, $1, $2 }'
+}
+
+# What a matched guess of this many red coins pays on a bet, in whole numbers.
+payout() {
+    local numerators=(1024 512 1024 128 128 128 128 128 1024 512 1024)
+    local denominators=(1 5 45 15 25 29 25 15 45 5 1)
+    echo $((numerators[$1] * $2 / denominators[$1]))
+}
+
+# The money as its label shows it: a blank before a balance of 0 or more.
+money_text() { if [ "$1" -lt 0 ]; then echo "Money:$1"; else echo "Money: $1"; fi; }

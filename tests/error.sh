@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# An error in play is reported to the player in a box titled "Ten Coins", and ends the game with
+# status 1 once the box is dismissed. Run against a test build whose first flip fails.
+# Usage: xvfb-run -a tests/error.sh [LAUNCHER] PROGRAM   (see tests/blackbox.sh)
+set -euo pipefail
+source "$(dirname "$0")/blackbox.sh"
+
+start_game
+xdotool key space
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ten Coins$' | head -n 1)
+[ -n "$box" ] || fail "a failed flip showed no box titled Ten Coins"
+kill -0 "$pid" 2>/dev/null || fail "the game ended before its error was dismissed"
+echo "PASS: a failed flip shows the error in a box titled Ten Coins"
+xdotool windowfocus --sync "$box" key Return
+await_end "dismissing the error"
+[ "$status" -eq 1 ] || fail "after the error the game ended with status $status, not 1"
+echo "PASS: dismissing the error ends the game with status 1"
