@@ -5,7 +5,7 @@ file(GLOB files ${SOURCE_DIR}/game/* ${SOURCE_DIR}/window/* ${SOURCE_DIR}/runtim
     ${SOURCE_DIR}/runtime/*.cpp)
 foreach(file IN LISTS files)
     file(STRINGS "${file}" includes
-        REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([Qq]t|Q[A-Z]|windows\\.h|win[a-z]*\\.h|commctrl\\.h)")
+        REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([Qq]t|Q[A-Z]|windows\\.h|win[a-z]*\\.h|commctrl\\.h|emscripten)")
     if(includes)
         message(FATAL_ERROR "${file} includes a toolkit header: ${includes}")
     endif()

@@ -18,6 +18,11 @@ check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib 
 # And the Windows build: the 32-bit cross compiler, Wine to run it (a 32-bit program needs the
 # i386 wine32), and the tools that render its icon.
 windows_packages=(g++-mingw-w64-i686-posix wine wine32:i386 librsvg2-bin icoutils)
+# And the page: Emscripten to build it, Chromium to open it as an app window, and for its tests
+# Firefox ESR as well, with node and npm to drive both.
+web_packages=(emscripten chromium)
+web_check_packages=("${web_packages[@]}" firefox-esr nodejs)
+emscripten_toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -60,6 +65,16 @@ add_i386_architecture() {
     dpkg --print-foreign-architectures | grep -qx i386 && return 0
     echo "Adding the i386 architecture, for Wine's 32-bit wine32"
     as_root dpkg --add-architecture i386
+}
+
+# The page's tests drive the browsers with puppeteer-core, pinned in tests/web/package-lock.json;
+# installed again only when the lock file changes.
+install_node_modules() {
+    local web_tests=$project_dir/tests/web
+    [ "$web_tests/node_modules/.package-lock.json" -nt "$web_tests/package-lock.json" ] && return 0
+    command -v npm >/dev/null || install_missing_packages npm
+    echo "Installing the page tests' node modules"
+    (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 }
 
 # build_in DIR [CMAKE OPTIONS...]: configures and builds the project into DIR.

@@ -57,8 +57,11 @@ inline constexpr const char *Form1Title = "Form1";
 inline constexpr Twips ClientWidth = 3390;
 inline constexpr Twips ClientHeight = 2415;
 
-// The button's and the labels' font: 13.5 points, Western character set, never italic.
+// The button's and the labels' font: 13.5 points, Western character set, never italic. Where the
+// face is missing, the first of its substitutes that is there: Liberation Sans has its metrics.
 inline constexpr const char *FontFace = "MS Sans Serif";
+inline constexpr std::array<const char *, 3> FontSubstitutes { "Liberation Sans", "Arial",
+    "Helvetica" };
 inline constexpr Twips FontHeight = 270;
 inline constexpr int RegularWeight = 400;
 inline constexpr int BoldWeight = 700;

@@ -86,9 +86,11 @@ void Form1Widget::createControls()
     setObjectName(Form1Title);
     setWindowTitle(Form1Title);
     resize(pixels(ClientWidth), pixels(ClientHeight));
-    // The face this layout was drawn for. Where it is missing, Liberation Sans matches its metrics
-    // closely.
-    QFont::insertSubstitutions(FontFace, { "Liberation Sans", "Arial", "Helvetica" });
+    // The face this layout was drawn for, or where it is missing the closest there is.
+    QStringList substitutes;
+    for (const char *substitute : FontSubstitutes)
+        substitutes << substitute;
+    QFont::insertSubstitutions(FontFace, substitutes);
     // Created in the description's order, so later controls lie on top where they overlap.
     for (const ControlDescription &description : ControlDescriptions) {
         QWidget *control = createControl(description);

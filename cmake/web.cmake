@@ -1,0 +1,30 @@
+# SPDX-License-Identifier: MIT
+# The browser build: the web front end, one self-contained page with the WebAssembly inside, which
+# plays from a file as well as from a server.
+
+# Emscripten's optimised links run its JavaScript tools under node, which must find Debian's acorn
+# whichever node comes first on the PATH.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+
+# The page's shell, with the game's icon as its favicon, written into it as a data address.
+set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
+set(WEB_DIR ${PROJECT_SOURCE_DIR}/runtime/web)
+execute_process(COMMAND base64 -w0 ${ICON_SVG} OUTPUT_VARIABLE icon_base64 COMMAND_ERROR_IS_FATAL ANY)
+set(ICON_URL "data:image/svg+xml;base64,${icon_base64}")
+configure_file(${WEB_DIR}/shell.html shell.html @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ICON_SVG})
+
+# add_page(NAME SOURCE): the page NAME.html, playing with the random source that SOURCE defines.
+function(add_page name random_source)
+    add_executable(${name} ${WEB_DIR}/form1page.cpp ${WEB_DIR}/form1page.h ${WEB_DIR}/main.cpp
+        ${random_source})
+    target_link_libraries(${name} PRIVATE window)
+    target_link_options(${name} PRIVATE -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
+        -sWASM_ASYNC_COMPILATION=0
+        --shell-file ${CMAKE_BINARY_DIR}/shell.html
+        --js-library ${WEB_DIR}/page.js --pre-js ${WEB_DIR}/scrollbar.js)
+    set_target_properties(${name} PROPERTIES SUFFIX .html
+        LINK_DEPENDS "${CMAKE_BINARY_DIR}/shell.html;${WEB_DIR}/page.js;${WEB_DIR}/scrollbar.js")
+endfunction()
+
+add_page(tencoins ${PROJECT_SOURCE_DIR}/runtime/playsource.cpp)

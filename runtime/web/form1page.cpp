@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/web/form1page.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+// The page's side, in page.js: each call acts on the control of that number in the description.
+extern "C" {
+void page_create_control(int control, int kind, const char *name, int left, int top, int width,
+    int height, const char *text, bool centred, bool bold, bool visible);
+void page_make_scroll_bar(int control, int minimum, int maximum, int value, int arrowStep,
+    int pageStep, const char *accessibleName, int controls);
+void page_order_focus(const int *controls, int count);
+char *page_text(int control);
+void page_set_text(int control, const char *text);
+int page_value(int control);
+void page_set_value(int control, int value);
+void page_set_title(const char *title);
+void page_create_coin(int coin, const char *name);
+void page_show_coin(int coin);
+void page_place_coin(int coin, int left, int top);
+void page_set_coin_colour(int coin, int red, int green, int blue, const char *face);
+void page_show(
+    const char *title, int focus, int width, int height, const char *fontFamily, int fontPixels);
+}
+
+namespace {
+
+// A CSS pixel is the pixel at 96 dpi; the browser scales it to the screen.
+constexpr int pixels(Twips twips)
+{
+    return twips / TwipsPerPixelAt96Dpi;
+}
+
+int number(Control control)
+{
+    return static_cast<int>(control);
+}
+
+int coinNumber(int coin)
+{
+    if (coin < 1 || coin > CoinCount)
+        throw std::logic_error("There is no coin " + std::to_string(coin) + ".");
+    return coin;
+}
+
+} // namespace
+
+Form1Page::Form1Page(RandomSource &random)
+    : m_form(*this, random)
+{
+    createControls();
+    m_form.Form_Load();
+}
+
+void Form1Page::createControls()
+{
+    // Created in the description's order, so later controls lie on top where they overlap.
+    for (const ControlDescription &description : ControlDescriptions) {
+        const TwipRect &bounds = description.bounds;
+        page_create_control(number(description.control), static_cast<int>(description.kind),
+            description.name, pixels(bounds.left), pixels(bounds.top), pixels(bounds.width),
+            pixels(bounds.height), description.text,
+            description.alignment == TextAlignment::Centred, description.bold, description.visible);
+    }
+    // Each scroll bar writes its value into the label beside it.
+    for (const auto &[scrollBar, label] : { std::pair { Control::ChooseScroll, Control::Choose },
+             { Control::BetScroll, Control::Bet } }) {
+        const ControlDescription &description = describe(scrollBar);
+        const ScrollSettings &scroll = description.scroll;
+        page_make_scroll_bar(number(scrollBar), scroll.minimum, scroll.maximum, scroll.value,
+            scroll.arrowStep, scroll.pageStep, description.accessibleName, number(label));
+    }
+    std::array<int, FocusableCount> order {};
+    const auto focusable = tabOrder();
+    std::transform(focusable.begin(), focusable.end(), order.begin(), number);
+    page_order_focus(order.data(), int(order.size()));
+}
+
+void Form1Page::show()
+{
+    // The description's face, then the same substitutes as on the desktop, then any sans-serif.
+    std::string fontFamily = std::string("\"") + FontFace + '"';
+    for (const char *substitute : FontSubstitutes)
+        fontFamily += std::string(", \"") + substitute + '"';
+    fontFamily += ", sans-serif";
+    page_show(Form1Title, number(tabOrder().front()), pixels(ClientWidth), pixels(ClientHeight),
+        fontFamily.c_str(), pixels(FontHeight));
+}
+
+void Form1Page::flipClicked()
+{
+    m_form.Flip_Click();
+}
+
+void Form1Page::scrollRequested(Control scrollBar, int requested)
+{
+    expect(scrollBar, ControlKind::ScrollBar);
+    const ScrollSettings &settings = describe(scrollBar).scroll;
+    setValue(scrollBar, std::clamp(requested, settings.minimum, settings.maximum));
+}
+
+void Form1Page::wheelTurned(Control scrollBar, int delta)
+{
+    expect(scrollBar, ControlKind::ScrollBar);
+    const ScrollSettings &settings = describe(scrollBar).scroll;
+    const int move = m_wheelSteps.at(std::size_t(number(scrollBar)))
+                         .take(delta, settings.arrowStep, settings.pageStep);
+    scrollRequested(scrollBar, value(scrollBar) + move);
+}
+
+void Form1Page::expect(Control control, ControlKind kind) const
+{
+    const auto index = static_cast<std::size_t>(control);
+    if (index >= ControlDescriptions.size() || ControlDescriptions[index].kind != kind)
+        throw std::logic_error("The page asked for control " + std::to_string(index)
+            + ", which is not of the kind it needs.");
+}
+
+std::string Form1Page::text(Control label) const
+{
+    expect(label, ControlKind::Label);
+    const std::unique_ptr<char, decltype(&std::free)> text(page_text(number(label)), &std::free);
+    return text ? std::string(text.get()) : std::string();
+}
+
+void Form1Page::setText(Control label, const std::string &text)
+{
+    expect(label, ControlKind::Label);
+    page_set_text(number(label), text.c_str());
+}
+
+int Form1Page::value(Control scrollBar) const
+{
+    expect(scrollBar, ControlKind::ScrollBar);
+    return page_value(number(scrollBar));
+}
+
+void Form1Page::setValue(Control scrollBar, int newValue)
+{
+    if (value(scrollBar) == newValue)
+        return;
+    page_set_value(number(scrollBar), newValue);
+    // The page's scroll bar tells nobody of a value set here: raise the change now, nested.
+    m_form.scrollChanged(scrollBar);
+}
+
+void Form1Page::setTitle(const std::string &title)
+{
+    page_set_title(title.c_str());
+}
+
+void Form1Page::createCoin(int coin)
+{
+    page_create_coin(coinNumber(coin), coinName(coin).c_str());
+}
+
+void Form1Page::showCoin(int coin)
+{
+    page_show_coin(coinNumber(coin));
+}
+
+void Form1Page::placeCoin(int coin, Twips left, Twips top)
+{
+    page_place_coin(coinNumber(coin), pixels(left), pixels(top));
+}
+
+void Form1Page::setCoinColour(int coin, Colour colour)
+{
+    page_set_coin_colour(coinNumber(coin), colour.red, colour.green, colour.blue, faceName(colour));
+}

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+// The page's side of the game window: the elements that stand for Form1's controls, built and
+// changed as the C++ front end (form1page.cpp) asks, and the player's events passed back to it
+// (main.cpp). Controls are numbered as in the window description, coins from 1 to 10.
+
+mergeInto(LibraryManager.library, {
+  $Page: {
+    controls: [],
+    scrollBars: [],
+    coins: [],
+    focusOrder: [],
+
+    // The window drawn around the client area in a larger page.
+    frame: { caption: 24, border: 1, margin: 16 },
+
+    client: function () { return document.getElementById('client'); },
+
+    // The client area stands alone when the window is its size (an app window); in anything larger
+    // the page shows it as a window with a caption, centred and scaled to fit. Worked out from the
+    // sizes alone: asking the page for its layout here would lay it out twice before it is shown.
+    fit: function () {
+      var client = Page.clientSize, frame = Page.frame;
+      var framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
+      document.body.classList.toggle('framed', framed);
+      var border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
+      var width = client.width + 2 * border;
+      var height = client.height + (framed ? frame.caption : 0) + 2 * border;
+      var scale = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+      document.getElementById('window').style.zoom = scale > 0 ? scale : 1;
+    },
+
+    // Tab and Shift+Tab go round Flip and the scroll bars in the window's order, as on a desktop.
+    tab: function (event) {
+      if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
+      event.preventDefault();
+      var order = Page.focusOrder, at = order.indexOf(document.activeElement);
+      var next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)
+        : (at + (event.shiftKey ? order.length - 1 : 1)) % order.length;
+      order[next].focus();
+    },
+
+    // Enter presses the focused button as Space does: down on the key, a click when it comes up,
+    // so that a held key clicks once.
+    pressWithEnter: function (button) {
+      button.addEventListener('keydown', function (event) {
+        if (event.key !== 'Enter') return;
+        event.preventDefault();
+        if (!event.repeat) button.classList.add('pressed');
+      });
+      button.addEventListener('keyup', function (event) {
+        if (event.key !== 'Enter' || !button.classList.contains('pressed')) return;
+        button.classList.remove('pressed');
+        button.click();
+      });
+      button.addEventListener('blur', function () { button.classList.remove('pressed'); });
+    },
+
+    place: function (element, left, top, width, height) {
+      element.style.left = left + 'px';
+      element.style.top = top + 'px';
+      element.style.width = width + 'px';
+      element.style.height = height + 'px';
+    },
+  },
+
+  page_create_control__deps: ['$Page'],
+  page_create_control: function (control, kind, name, left, top, width, height, text, centred,
+    bold, visible) {
+    var element = document.createElement(kind === 1 ? 'button' : 'div');
+    element.id = UTF8ToString(name);
+    element.className = ['scrollbar', 'button', 'label', 'coin'][kind];
+    element.classList.toggle('centred', !!centred);
+    element.classList.toggle('bold', !!bold);
+    element.hidden = !visible;
+    element.textContent = kind === 0 || kind === 3 ? '' : UTF8ToString(text);
+    Page.place(element, left, top, width, height);
+    if (kind === 1) {
+      element.type = 'button';
+      Page.pressWithEnter(element);
+      element.addEventListener('click', function () { _tencoins_flip(); });
+    }
+    if (kind === 3) Page.coins[0] = element;
+    Page.controls[control] = Page.client().appendChild(element);
+  },
+
+  page_make_scroll_bar__deps: ['$Page'],
+  page_make_scroll_bar: function (control, minimum, maximum, value, arrowStep, pageStep, name,
+    label) {
+    var bar = Page.controls[control];
+    bar.setAttribute('aria-label', UTF8ToString(name));
+    bar.setAttribute('aria-controls', Page.controls[label].id);
+    Page.scrollBars[control] = new ScrollBar(bar,
+      { minimum: minimum, maximum: maximum, value: value, arrowStep: arrowStep, pageStep: pageStep },
+      function (requested) { _tencoins_scroll(control, requested); },
+      function (delta) { _tencoins_wheel(control, delta); });
+  },
+
+  page_order_focus__deps: ['$Page'],
+  page_order_focus: function (controls, count) {
+    for (var i = 0; i < count; ++i) {
+      var element = Page.controls[HEAP32[(controls >> 2) + i]];
+      // Over the labels and coins where they meet, in the order Tab visits them.
+      element.style.zIndex = 1 + i;
+      element.tabIndex = 0;
+      Page.focusOrder.push(element);
+    }
+    document.addEventListener('keydown', Page.tab);
+  },
+
+  page_text__deps: ['$Page'],
+  page_text: function (control) {
+    return allocateUTF8(Page.controls[control].textContent);
+  },
+
+  page_set_text__deps: ['$Page'],
+  page_set_text: function (control, text) {
+    Page.controls[control].textContent = UTF8ToString(text);
+  },
+
+  page_value__deps: ['$Page'],
+  page_value: function (control) {
+    return Page.scrollBars[control].value();
+  },
+
+  page_set_value__deps: ['$Page'],
+  page_set_value: function (control, value) {
+    Page.scrollBars[control].setValue(value);
+  },
+
+  // The title as the desktop shows it, leading blank and all, in the caption and to a screen
+  // reader; the browser's own title drops the blank.
+  page_set_title: function (title) {
+    title = UTF8ToString(title);
+    document.title = title;
+    document.getElementById('caption-title').textContent = title;
+    document.getElementById('announcer').textContent = title;
+  },
+
+  page_create_coin__deps: ['$Page'],
+  page_create_coin: function (coin, name) {
+    var copy = Page.coins[0].cloneNode(false);
+    copy.id = 'Qtr' + coin;
+    copy.hidden = true;
+    copy.setAttribute('role', 'img');
+    copy.setAttribute('aria-label', UTF8ToString(name));
+    Page.coins[coin] = Page.client().appendChild(copy);
+  },
+
+  page_show_coin__deps: ['$Page'],
+  page_show_coin: function (coin) {
+    Page.coins[coin].hidden = false;
+  },
+
+  page_place_coin__deps: ['$Page'],
+  page_place_coin: function (coin, left, top) {
+    Page.coins[coin].style.left = left + 'px';
+    Page.coins[coin].style.top = top + 'px';
+  },
+
+  page_set_coin_colour__deps: ['$Page'],
+  page_set_coin_colour: function (coin, red, green, blue, face) {
+    var element = Page.coins[coin];
+    element.style.backgroundColor = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    element.setAttribute('aria-description', UTF8ToString(face));
+  },
+
+  page_show__deps: ['$Page'],
+  page_show: function (title, focus, width, height, fontFamily, fontPixels) {
+    Page.clientSize = { width: width, height: height };
+    var style = document.documentElement.style;
+    style.setProperty('--client-width', width + 'px');
+    style.setProperty('--client-height', height + 'px');
+    style.setProperty('--caption', Page.frame.caption + 'px');
+    style.setProperty('--border', Page.frame.border + 'px');
+    style.setProperty('--font-family', UTF8ToString(fontFamily));
+    style.setProperty('--font-size', fontPixels + 'px');
+    document.title = UTF8ToString(title);
+    document.getElementById('caption-title').textContent = document.title;
+    Page.fit();
+    addEventListener('resize', Page.fit);
+    Page.controls[focus].focus();
+  },
+
+  // The game has stopped: the player reads why, and nothing more can be pressed or moved.
+  page_report_error__deps: ['$Page'],
+  page_report_error: function (message) {
+    var client = Page.client();
+    client.inert = true;
+    Page.scrollBars.forEach(function (bar) { if (bar) bar.release(); });
+    var report = document.getElementById('error');
+    report.textContent = UTF8ToString(message);
+    report.hidden = false;
+  },
+});

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: MIT
+// The page in a real browser, headless: what X cannot see of it. The caption and the live region
+// after a flip, the labels, what the page tells a screen reader, the keys and the touch of this
+// engine, the framed layout in a large viewport, the bare one in a window the client's size, the
+// page served over http, and an error in a handler reported and stopping the game.
+// Usage: node tests/web/dom.mjs chromium|firefox PAGE FAULTY_PAGE
+import { createServer } from 'node:http';
+import { readFileSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const [engine, pagePath, faultyPath] = process.argv.slice(2);
+const engines = {
+  chromium: {
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  },
+  firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
+};
+const browser = await puppeteer.launch({ headless: true, ...engines[engine] });
+const pageUrl = pathToFileURL(pagePath).href;
+let failures = 0;
+
+async function story(name, run) {
+  try {
+    await run();
+    console.log(`PASS: ${engine}: ${name}`);
+  } catch (error) {
+    failures += 1;
+    console.log(`FAIL: ${engine}: ${name}: ${error.message}`);
+  }
+}
+
+function expect(actual, expected, what) {
+  const [a, e] = [JSON.stringify(actual), JSON.stringify(expected)];
+  if (a !== e) throw new Error(`${what} is ${a}, not ${e}`);
+}
+
+async function open(url, width = 226, height = 161) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  await page.goto(url);
+  await page.waitForFunction(() => document.title === 'Form1', { timeout: 10000 });
+  return page;
+}
+
+// The window as the player sees and hears it.
+function read(page) {
+  return page.evaluate(() => {
+    const text = (id) => document.getElementById(id).textContent;
+    return {
+      caption: text('caption-title'), title: document.title, announced: text('announcer'),
+      focus: document.activeElement.id, Bet: text('Bet'), Choose: text('Choose'), Money: text('Money'),
+      coins: [...document.querySelectorAll('#client [role=img]')].map((coin) => ({
+        name: coin.getAttribute('aria-label'), face: coin.getAttribute('aria-description'),
+        colour: getComputedStyle(coin).backgroundColor,
+      })),
+    };
+  });
+}
+
+// Waits until the window reads as expected, part by part.
+async function until(page, expected, what) {
+  const deadline = Date.now() + 3000;
+  for (;;) {
+    const seen = await read(page);
+    const wrong = Object.keys(expected).filter((key) => seen[key] !== expected[key]);
+    if (!wrong.length) return seen;
+    if (Date.now() > deadline)
+      throw new Error(`${what}: ${wrong.map((key) => `${key} is "${seen[key]}", not "${expected[key]}"`).join('; ')}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+// The centre of an element, in the page's coordinates.
+async function centre(page, selector) {
+  return page.$eval(selector, (element) => {
+    const box = element.getBoundingClientRect();
+    return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
+  });
+}
+
+// Waits for the caption to report a flip, and reads the window then.
+async function flipped(page) {
+  await page.waitForFunction(() => /^ \d+ \d+$/.test(document.getElementById('caption-title').textContent),
+    { timeout: 3000 });
+  return read(page);
+}
+
+function flipReads(seen, guess) {
+  const red = seen.coins.filter((coin) => coin.face === 'red').length;
+  expect(seen.caption, ` ${guess} ${red}`, 'the caption');
+  expect(seen.announced, ` ${guess} ${red}`, 'what the live region tells');
+  expect(seen.title, `${guess} ${red}`, 'the browser\'s title');
+  seen.coins.forEach((coin, index) => {
+    expect(coin.name, `Coin ${index + 1}`, 'a coin\'s name');
+    expect(coin.colour, coin.face === 'red' ? 'rgb(255, 0, 0)' : 'rgb(0, 255, 0)', `${coin.name}, ${coin.face},`);
+  });
+}
+
+await story('a large viewport shows the window framed, centred and scaled to fit', async () => {
+  const page = await open(pageUrl, 1000, 700);
+  const layout = await page.evaluate(() => {
+    const frame = document.getElementById('window');
+    const box = frame.getBoundingClientRect();
+    return {
+      framed: document.body.classList.contains('framed'),
+      caption: getComputedStyle(document.getElementById('caption')).display,
+      centre: [Math.round(box.left + box.width / 2), Math.round(box.top + box.height / 2)],
+      fill: Math.round(Math.max(box.width / (innerWidth - 32), box.height / (innerHeight - 32)) * 100),
+      clientScale: Math.round(document.getElementById('client').getBoundingClientRect().width / 226 * 100) / 100,
+    };
+  });
+  expect(layout.framed, true, 'framed');
+  expect(layout.caption, 'flex', 'the caption bar\'s display');
+  expect(layout.centre, [500, 350], 'the window\'s centre');
+  expect(layout.fill, 100, 'the share of the viewport the window fills, in per cent,');
+  expect(layout.clientScale > 2, true, `the scale ${layout.clientScale} above 2`);
+  await until(page, { caption: 'Form1' }, 'the caption at the start');
+  await page.click('#Flip');
+  flipReads(await flipped(page), 5);
+});
+
+await story('a window the size of the client area is the client area alone', async () => {
+  const page = await open(pageUrl);
+  const box = await page.$eval('#client', (client) => {
+    const { left, top, width, height } = client.getBoundingClientRect();
+    return [left, top, width, height];
+  });
+  expect(box, [0, 0, 226, 161], 'the client area');
+  expect(await page.$eval('#caption', (caption) => getComputedStyle(caption).display), 'none',
+    'the caption bar\'s display');
+});
+
+await story('labels, font and what a screen reader is told', async () => {
+  const page = await open(pageUrl);
+  const seen = await page.evaluate(() => {
+    const style = (id) => getComputedStyle(document.getElementById(id));
+    const attributes = (id, names) => names.map((name) => document.getElementById(id).getAttribute(name));
+    return {
+      align: ['Bet', 'Choose', 'Money'].map((id) => style(id).textAlign),
+      weight: ['Bet', 'Choose', 'Money', 'Flip'].map((id) => style(id).fontWeight),
+      size: style('Money').fontSize, face: style('Money').fontFamily.split(',')[0],
+      bet: attributes('BetScroll', ['role', 'aria-label', 'aria-orientation', 'aria-valuemin',
+        'aria-valuemax', 'aria-valuenow', 'aria-controls']),
+      guess: attributes('ChooseScroll', ['role', 'aria-label', 'aria-valuemin', 'aria-valuemax',
+        'aria-valuenow', 'aria-controls']),
+      live: document.getElementById('announcer').getAttribute('aria-live'),
+      template: document.getElementById('Qtr').hidden,
+    };
+  });
+  expect(seen.align, ['center', 'center', 'left'], 'the labels\' alignment');
+  expect(seen.weight, ['700', '700', '700', '400'], 'the weights of Bet, Choose, Money and Flip');
+  expect([seen.size, seen.face], ['18px', '"MS Sans Serif"'], 'the font');
+  expect(seen.bet, ['scrollbar', 'Bet', 'horizontal', '0', '100', '0', 'Bet'], 'the bet\'s scroll bar');
+  expect(seen.guess, ['scrollbar', 'Guess', '0', '10', '5', 'Choose'], 'the guess\'s scroll bar');
+  expect([seen.live, seen.template], ['polite', true], 'the live region and the hidden template');
+  const coins = (await read(page)).coins;
+  expect(coins.map((coin) => coin.name).join(), Array.from({ length: 10 }, (_, i) => `Coin ${i + 1}`).join(), 'the coins');
+  expect(coins.every((coin) => coin.face === null), true, 'no face before the first flip');
+});
+
+await story('keys: focus at the start, Tab, the bet\'s keys, Enter held on Flip flips once', async () => {
+  const page = await open(pageUrl);
+  await until(page, { focus: 'Flip' }, 'at the start');
+  await page.keyboard.press('Tab');
+  await until(page, { focus: 'BetScroll' }, 'after Tab');
+  await page.keyboard.press('ArrowRight');
+  await until(page, { Bet: '1', Money: 'Money: 99' }, 'after Right');
+  await page.keyboard.press('PageDown');
+  await until(page, { Bet: '11', Money: 'Money: 89' }, 'after Page Down');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  await until(page, { focus: 'Flip' }, 'after Shift+Tab');
+  for (let press = 0; press < 4; ++press) await page.keyboard.down('Enter');
+  expect((await read(page)).caption, 'Form1', 'the caption while Enter is held');
+  await page.keyboard.up('Enter');
+  flipReads(await flipped(page), 5);
+});
+
+await story('touch: a tap on an arrow and on Flip, a thumb dragged by a finger', async () => {
+  const page = await open(pageUrl);
+  const more = await centre(page, '#BetScroll .more');
+  await page.touchscreen.tap(more.x, more.y);
+  await until(page, { Bet: '1', Money: 'Money: 99' }, 'after a tap on the bet\'s right arrow');
+  const thumb = await centre(page, '#BetScroll .thumb');
+  await page.touchscreen.touchStart(thumb.x, thumb.y);
+  await page.touchscreen.touchMove(thumb.x + 10, thumb.y);
+  await page.touchscreen.touchMove(thumb.x + 20, thumb.y);
+  const dragging = await read(page);
+  expect([dragging.Bet, dragging.Money], ['1', 'Money: 99'], 'the bet and money while the thumb is dragged');
+  await page.touchscreen.touchEnd();
+  const dropped = await page.waitForFunction(() => document.getElementById('Bet').textContent !== '1');
+  const bet = Number(await dropped.evaluate(() => document.getElementById('Bet').textContent));
+  await until(page, { Money: `Money: ${100 - bet}` }, `after the drag to ${bet}`);
+  const flip = await centre(page, '#Flip');
+  await page.touchscreen.tap(flip.x, flip.y);
+  flipReads(await flipped(page), 5);
+});
+
+// The driver turns the wheel in pixels, and the engines count a notch (wheelDelta 120) as
+// different distances.
+const notch = { chromium: 100, firefox: 40 }[engine];
+
+await story('the mouse wheel over a scroll bar: three steps a notch, never more than a page', async () => {
+  const page = await open(pageUrl);
+  const bet = await centre(page, '#BetScroll .track');
+  await page.mouse.move(bet.x, bet.y);
+  await page.mouse.wheel({ deltaY: notch });
+  await until(page, { Bet: '3', Money: 'Money: 97' }, 'after a notch on the bet');
+  const guess = await centre(page, '#ChooseScroll .track');
+  await page.mouse.move(guess.x, guess.y);
+  await page.mouse.wheel({ deltaY: -notch });
+  await until(page, { Choose: '4' }, 'after a notch up on the guess');
+});
+
+await story('the focus mark is on the focused control only', async () => {
+  const page = await open(pageUrl);
+  for (const focused of ['Flip', 'BetScroll', 'ChooseScroll']) {
+    await page.focus(`#${focused}`);
+    const marks = await page.evaluate(() => ['Flip', 'BetScroll', 'ChooseScroll'].map((id) => {
+      const element = document.getElementById(id);
+      return getComputedStyle(element.querySelector('.thumb') ?? element).outlineStyle;
+    }));
+    expect(marks, ['Flip', 'BetScroll', 'ChooseScroll'].map((id) => (id === focused ? 'dotted' : 'none')),
+      `the marks with ${focused} focused`);
+  }
+});
+
+await story('served over http, the page plays as from a file', async () => {
+  const html = readFileSync(pagePath);
+  const server = createServer((request, response) => {
+    response.writeHead(200, { 'Content-Type': 'text/html' });
+    response.end(html);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  try {
+    const page = await open(`http://127.0.0.1:${server.address().port}/tencoins.html`);
+    await page.click('#Flip');
+    flipReads(await flipped(page), 5);
+  } finally {
+    server.close();
+  }
+});
+
+await story('an error in a handler is shown to the player, and the game takes no more input', async () => {
+  const page = await open(pathToFileURL(faultyPath).href);
+  await page.click('#Flip');
+  const alert = await page.waitForSelector('#error:not([hidden])', { timeout: 3000 });
+  expect(await alert.evaluate((element) => [element.getAttribute('role'), element.textContent]),
+    ['alert', 'Ten Coins has to close.\n\nA fault planted by the test build.'], 'the report');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('ArrowRight');
+  await page.click('#BetScroll .more').catch(() => {});
+  const seen = await read(page);
+  expect([seen.caption, seen.Bet, seen.Money], ['Form1', '0', 'Money: 100'], 'the window after more input');
+});
+
+await browser.close();
+process.exit(failures ? 1 : 0);
