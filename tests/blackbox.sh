@@ -41,9 +41,10 @@ start_game() {
     xdotool windowfocus --sync "$window"
 }
 
-# Waits for the game to end by itself; fails if it does not. Sets status.
+# Waits for the game to end by itself, for as long as a loaded machine or a sanitizer's checks at
+# exit may take; fails if it does not. Sets status.
 await_end() {
-    for _ in $(seq 200); do
+    for _ in $(seq 400); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.05
     done

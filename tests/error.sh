@@ -7,6 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/blackbox.sh"
 
 start_game
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
 xdotool key space
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ten Coins$' | head -n 1)
 [ -n "$box" ] || fail "a failed flip showed no box titled Ten Coins"

@@ -16,6 +16,12 @@ inline constexpr Twips TwipsPerInch = 1440;
 inline constexpr int PixelsPerInchAt96Dpi = 96;
 inline constexpr Twips TwipsPerPixelAt96Dpi = TwipsPerInch / PixelsPerInchAt96Dpi;
 
+// A length in the pixels of a 96-dpi screen, which Qt and browsers scale to the one at hand.
+constexpr int logicalPixels(Twips twips)
+{
+    return twips / TwipsPerPixelAt96Dpi;
+}
+
 struct TwipRect
 {
     Twips left = 0;

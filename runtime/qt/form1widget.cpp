@@ -16,22 +16,17 @@
 
 namespace {
 
-// Qt's logical pixel is the pixel at 96 dpi; Qt scales it to the screen.
-constexpr int pixels(Twips twips)
-{
-    return twips / TwipsPerPixelAt96Dpi;
-}
-
 QRect pixels(const TwipRect &twips)
 {
-    return { pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height) };
+    return { logicalPixels(twips.left), logicalPixels(twips.top), logicalPixels(twips.width),
+        logicalPixels(twips.height) };
 }
 
 QFont controlFont(bool bold)
 {
     QFont font(FontFace);
     // A pixel size keeps the texts inside the fixed layout on scaled desktops.
-    font.setPixelSize(pixels(FontHeight));
+    font.setPixelSize(logicalPixels(FontHeight));
     font.setWeight(QFont::Weight(bold ? BoldWeight : RegularWeight));
     // The texts are plain ASCII, all in the one face: they need neither fallback fonts nor
     // shaping, and looking them up costs the start-up dearly.
@@ -85,7 +80,7 @@ void Form1Widget::createControls()
 {
     setObjectName(Form1Title);
     setWindowTitle(Form1Title);
-    resize(pixels(ClientWidth), pixels(ClientHeight));
+    resize(logicalPixels(ClientWidth), logicalPixels(ClientHeight));
     // The face this layout was drawn for, or where it is missing the closest there is.
     QStringList substitutes;
     for (const char *substitute : FontSubstitutes)
@@ -220,7 +215,7 @@ void Form1Widget::showCoin(int coin)
 
 void Form1Widget::placeCoin(int coin, Twips left, Twips top)
 {
-    Qtr(coin)->move(pixels(left), pixels(top));
+    Qtr(coin)->move(logicalPixels(left), logicalPixels(top));
 }
 
 void Form1Widget::setCoinColour(int coin, Colour colour)

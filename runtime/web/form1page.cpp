@@ -28,12 +28,6 @@ void page_show(
 
 namespace {
 
-// A CSS pixel is the pixel at 96 dpi; the browser scales it to the screen.
-constexpr int pixels(Twips twips)
-{
-    return twips / TwipsPerPixelAt96Dpi;
-}
-
 int number(Control control)
 {
     return static_cast<int>(control);
@@ -61,8 +55,8 @@ void Form1Page::createControls()
     for (const ControlDescription &description : ControlDescriptions) {
         const TwipRect &bounds = description.bounds;
         page_create_control(number(description.control), static_cast<int>(description.kind),
-            description.name, pixels(bounds.left), pixels(bounds.top), pixels(bounds.width),
-            pixels(bounds.height), description.text,
+            description.name, logicalPixels(bounds.left), logicalPixels(bounds.top),
+            logicalPixels(bounds.width), logicalPixels(bounds.height), description.text,
             description.alignment == TextAlignment::Centred, description.bold, description.visible);
     }
     // Each scroll bar writes its value into the label beside it.
@@ -86,8 +80,8 @@ void Form1Page::show()
     for (const char *substitute : FontSubstitutes)
         fontFamily += std::string(", \"") + substitute + '"';
     fontFamily += ", sans-serif";
-    page_show(Form1Title, number(tabOrder().front()), pixels(ClientWidth), pixels(ClientHeight),
-        fontFamily.c_str(), pixels(FontHeight));
+    page_show(Form1Title, number(tabOrder().front()), logicalPixels(ClientWidth),
+        logicalPixels(ClientHeight), fontFamily.c_str(), logicalPixels(FontHeight));
 }
 
 void Form1Page::flipClicked()
@@ -164,7 +158,7 @@ void Form1Page::showCoin(int coin)
 
 void Form1Page::placeCoin(int coin, Twips left, Twips top)
 {
-    page_place_coin(coinNumber(coin), pixels(left), pixels(top));
+    page_place_coin(coinNumber(coin), logicalPixels(left), logicalPixels(top));
 }
 
 void Form1Page::setCoinColour(int coin, Colour colour)
