@@ -44,12 +44,12 @@ echo "PASS: the labels, scroll bars, focus and the ten coins read as at the star
 # The bet's and the guess's texts are centred in their labels, the money's starts at its left;
 # all are drawn in an 18-pixel font scaled with the window. The labels' ink, from the photograph:
 photograph
-centre_of() { awk -v left="$1" -v width="$3" 'BEGIN { printf "%.1f", left + width / 2 }'; }
+centre_of() { awk -v left="$1" -v width="$2" 'BEGIN { printf "%.1f", left + width / 2 }'; }
 for label in "Bet 66 143 0" "Choose 146 223 5"; do
     read -r name from to digit <<<"$label"
     read -r left top width height <<<"$(ink_in "$from" 34 $((to - from)) 21)"
     [ -n "${width:-}" ] || fail "the $name label shows no text"
-    centre=$(centre_of "$left" "$top" "$width")
+    centre=$(centre_of "$left" "$width")
     should=$(awk -v a="$from" -v b="$to" -v s="$scale" 'BEGIN { printf "%.1f", (a + b + 1) / 2 * s }')
     awk -v c="$centre" -v s="$should" -v k="$scale" 'BEGIN { exit !(c - s <= 3 * k && s - c <= 3 * k) }' \
         || fail "the $name label's '$digit' is centred at $centre, not at $should"
