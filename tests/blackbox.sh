@@ -31,14 +31,19 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # A length in the window's logical pixels, in the screen's; divided by a second number if given.
 px() { awk -v size="$1" -v by="${2:-1}" -v scale="$scale" 'BEGIN { printf "%d", size / by * scale + 0.5 }'; }
 
-# Starts the game and waits for its window, titled Form1 once the game has loaded. Sets pid and
-# window.
+# Starts the game and waits for its window, titled Form1 once the game has loaded, and gives it
+# the focus. Sets pid and window.
 start_game() {
     "${program[@]}" 2>/dev/null &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-    [ -n "$window" ] || fail "no window titled Form1 appeared"
-    xdotool windowfocus --sync "$window"
+    # Now and then a browser replaces its new window with another just after showing it.
+    for _ in 1 2 3; do
+        window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+        [ -n "$window" ] || fail "no window titled Form1 appeared"
+        xdotool windowfocus --sync "$window" 2>/dev/null && return 0
+        sleep 0.5
+    done
+    fail "the window titled Form1 went away before it took the focus"
 }
 
 # Waits for the game to end by itself, for as long as a loaded machine or a sanitizer's checks at
