@@ -20,6 +20,12 @@ std::unique_ptr<RandomSource> playSource;
 std::unique_ptr<Form1Page> page;
 bool stopped = false;
 
+void stop(const std::exception &error)
+{
+    stopped = true;
+    page_report_error(closingMessage(error.what()).c_str());
+}
+
 template<typename Event>
 void deliver(Event &&event)
 {
@@ -28,8 +34,7 @@ void deliver(Event &&event)
     try {
         event(*page);
     } catch (const std::exception &error) {
-        stopped = true;
-        page_report_error(closingMessage(error.what()).c_str());
+        stop(error);
     }
 }
 
@@ -60,8 +65,7 @@ int main()
         page = std::make_unique<Form1Page>(*playSource);
         page->show();
     } catch (const std::exception &error) {
-        stopped = true;
-        page_report_error(closingMessage(error.what()).c_str());
+        stop(error);
     }
     return 0;
 }

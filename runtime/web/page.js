@@ -15,6 +15,13 @@ mergeInto(LibraryManager.library, {
 
     client: function () { return document.getElementById('client'); },
 
+    // The title as the desktop shows it, leading blank and all, in the caption; the browser's own
+    // title drops the blank.
+    title: function (title) {
+      document.title = title;
+      document.getElementById('caption-title').textContent = title;
+    },
+
     // The client area stands alone when the window is its size (an app window); in anything larger
     // the page shows it as a window with a caption, centred and scaled to fit. Worked out from the
     // sizes alone: asking the page for its layout here would lay it out twice before it is shown.
@@ -127,12 +134,11 @@ mergeInto(LibraryManager.library, {
     Page.scrollBars[control].setValue(value);
   },
 
-  // The title as the desktop shows it, leading blank and all, in the caption and to a screen
-  // reader; the browser's own title drops the blank.
+  // Each flip's title, also read out to a screen reader.
+  page_set_title__deps: ['$Page'],
   page_set_title: function (title) {
     title = UTF8ToString(title);
-    document.title = title;
-    document.getElementById('caption-title').textContent = title;
+    Page.title(title);
     document.getElementById('announcer').textContent = title;
   },
 
@@ -174,8 +180,7 @@ mergeInto(LibraryManager.library, {
     style.setProperty('--border', Page.frame.border + 'px');
     style.setProperty('--font-family', UTF8ToString(fontFamily));
     style.setProperty('--font-size', fontPixels + 'px');
-    document.title = UTF8ToString(title);
-    document.getElementById('caption-title').textContent = document.title;
+    Page.title(UTF8ToString(title));
     Page.fit();
     addEventListener('resize', Page.fit);
     Page.controls[focus].focus();
