@@ -1,7 +1,15 @@
 # SPDX-License-Identifier: MIT
-# The Windows build: the Win32 front end, one .exe that needs nothing installed, shipped as a zip.
+# The Windows build: the Win32 front end, one .exe that needs nothing installed, shipped as a zip;
+# 32-bit (x86) or 64-bit (x64), as the toolchain builds.
 
 enable_language(RC)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(WINDOWS_ARCHITECTURE amd64)
+    set(ZIP_ARCHITECTURE x64)
+else()
+    set(WINDOWS_ARCHITECTURE x86)
+    set(ZIP_ARCHITECTURE x86)
+endif()
 
 # The icon, rendered from the same drawing as the desktop icons.
 set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
@@ -13,7 +21,8 @@ add_custom_command(OUTPUT ${ICON_FILE}
     COMMENT "Rendering the Windows icon"
     VERBATIM)
 
-set(MANIFEST_FILE ${PROJECT_SOURCE_DIR}/runtime/win32/tencoins.manifest)
+set(MANIFEST_FILE ${CMAKE_CURRENT_BINARY_DIR}/tencoins.manifest)
+configure_file(runtime/win32/tencoins.manifest.in ${MANIFEST_FILE} @ONLY)
 configure_file(runtime/win32/tencoins.rc.in tencoins.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc
     PROPERTIES OBJECT_DEPENDS "${ICON_FILE};${MANIFEST_FILE}")
@@ -41,7 +50,7 @@ install(TARGETS tencoins RUNTIME DESTINATION .)
 install(FILES README.md LICENSE DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME tencoins)
-set(CPACK_PACKAGE_FILE_NAME tencoins-${PROJECT_VERSION}-windows-x86)
+set(CPACK_PACKAGE_FILE_NAME tencoins-${PROJECT_VERSION}-windows-${ZIP_ARCHITECTURE})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -17,6 +17,9 @@
 #include <vector>
 #include <windows.h>
 
+// The interface's id is __uuidof(IAccessible): 64-bit MinGW's oleacc import library defines
+// IID_IAccessible as a call stub, not as the id.
+
 namespace {
 
 [[noreturn]] void fail(const std::string &why)
@@ -66,7 +69,7 @@ IAccessible *accessibleOf(HWND window, LONG object)
 {
     IAccessible *accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(
-            window, DWORD(object), IID_IAccessible, reinterpret_cast<void **>(&accessible))))
+            window, DWORD(object), __uuidof(IAccessible), reinterpret_cast<void **>(&accessible))))
         fail("no accessible object for a window");
     return accessible;
 }
@@ -128,7 +131,7 @@ std::vector<Element> elementsOf(IAccessible *client)
         VARIANT &child = children[std::size_t(i)];
         if (child.vt == VT_DISPATCH) {
             IAccessible *own = nullptr;
-            child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void **>(&own));
+            child.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void **>(&own));
             child.pdispVal->Release();
             HWND window = nullptr;
             WindowFromAccessibleObject(own, &window);
@@ -232,7 +235,8 @@ void hit(long x, long y)
             "%s\n", found.lVal == CHILDID_SELF ? "(the window)" : name(client, found).c_str());
     } else if (found.vt == VT_DISPATCH) {
         IAccessible *container = nullptr;
-        found.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void **>(&container));
+        found.pdispVal->QueryInterface(
+            __uuidof(IAccessible), reinterpret_cast<void **>(&container));
         HWND control = nullptr;
         WindowFromAccessibleObject(container, &control);
         IAccessible *own = accessibleOf(control, OBJID_CLIENT);

@@ -6,9 +6,9 @@
 set -euo pipefail
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to create}"
 rm -rf "$WINEPREFIX"
-wineboot --init
+"${WINELOADER:-wine}" wineboot --init
 if [ -n "${1:-}" ]; then
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    "${WINELOADER:-wine}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
 fi
 wineserver -w
 echo "PASS: created the Wine prefix $WINEPREFIX${1:+ at $1 dpi}"

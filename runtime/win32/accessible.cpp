@@ -7,6 +7,10 @@
 #include <oleacc.h>
 #include <string>
 
+// The interface's id is always __uuidof(IAccessible), never IID_IAccessible: 64-bit MinGW's oleacc
+// import library defines that name as a call stub, so its address holds code, not the id, and
+// every request made with it fails.
+
 namespace {
 
 BSTR bstr(const std::string &text)
@@ -31,7 +35,7 @@ public:
     {
         if (!object)
             return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible)
+        if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible))
             *object = static_cast<IAccessible *>(this);
         else if (id == IID_IOleWindow)
             *object = static_cast<IOleWindow *>(this);
@@ -361,7 +365,7 @@ IAccessible *standardClientArea(HWND window)
 {
     IAccessible *standard = nullptr;
     if (FAILED(CreateStdAccessibleObject(
-            window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void **>(&standard))))
+            window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void **>(&standard))))
         return nullptr;
     return standard;
 }
@@ -370,7 +374,7 @@ IAccessible *standardClientArea(HWND window)
 LRESULT handOver(DelegatingAccessible *object, WPARAM flags)
 {
     const LRESULT result
-        = LresultFromObject(IID_IAccessible, flags, static_cast<IAccessible *>(object));
+        = LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible *>(object));
     object->Release();
     return result;
 }
