@@ -15,9 +15,11 @@ play_packages=(build-essential cmake ninja-build qt6-base-dev qt6-wayland libxcb
 check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib imagemagick dbus
     at-spi2-core gir1.2-atspi-2.0 python3-gi clang-format clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file lintian)
-# And the Windows build: the 32-bit cross compiler, Wine to run it (a 32-bit program needs the
-# i386 wine32), and the tools that render its icon.
-windows_packages=(g++-mingw-w64-i686-posix wine wine32:i386 librsvg2-bin icoutils)
+# And the Windows builds: the 32-bit and 64-bit cross compilers, 64-bit Wine to run the 64-bit
+# program, and the tools that render the icon; all amd64 packages. The 32-bit program needs the
+# i386 wine32 as well, which ./check installs apart.
+windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 librsvg2-bin
+    icoutils)
 # And the page: Emscripten to build it, Chromium to open it as an app window, and for its tests
 # Firefox ESR as well, with node and npm to drive both.
 web_packages=(emscripten chromium)
@@ -35,7 +37,36 @@ as_root() {
     fi
 }
 
+# Whether apt's package lists were refreshed in this run; adding an architecture makes them stale.
+package_lists_fresh=false
+# Why the last install_missing_packages failed, as apt said it.
+install_failure=""
+
+# Refreshes apt's package lists, once a run. A mirror in the middle of a sync can fail an index for
+# hours, and apt-get update then fails however fresh the rest is: it is tried three times, and then
+# the install goes on with the lists apt has, which serve every package the failed index does not.
+refresh_package_lists() {
+    $package_lists_fresh && return 0
+    as_root true || return 1
+    local attempt log
+    log=$(mktemp)
+    for attempt in 1 2 3; do
+        if as_root apt-get update -qq >"$log" 2>&1; then
+            package_lists_fresh=true
+            rm -f "$log"
+            return 0
+        fi
+        [ "$attempt" -eq 3 ] || sleep "${APT_RETRY_PAUSE:-10}"
+    done
+    echo "apt-get update failed three times; installing from the package lists apt has. It said:" >&2
+    grep -E '^(E|W|Err):' "$log" | grep -v 'Some index files failed' | sed 's/^/    /' >&2 || true
+    package_lists_fresh=true
+    rm -f "$log"
+}
+
 # install_missing_packages [--no-install-recommends] PACKAGE...
+# Installs those not yet installed; on failure names them, prints apt's reason and keeps it in
+# install_failure.
 install_missing_packages() {
     local missing=() package options=()
     if [ "${1:-}" = "--no-install-recommends" ]; then
@@ -48,12 +79,16 @@ install_missing_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing ${missing[*]}"
+    refresh_package_lists || return 1
     local log
     log=$(mktemp)
-    if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq "${options[@]}" "${missing[@]}"; } >"$log" 2>&1; then
-        tail -n 30 "$log" >&2
-        echo "Installing the packages failed: see above" >&2
+    if ! as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq "${options[@]}" "${missing[@]}" >"$log" 2>&1; then
+        # apt's reason: the unmet dependencies it lists and its errors, without its progress.
+        install_failure=$(grep -vE '^(Reading|Building|Selecting|Preparing|Unpacking|Setting up|Processing)' \
+            "$log" | grep -v '^ *$' | tail -n 20)
+        echo "Installing ${missing[*]} failed. apt said:" >&2
+        echo "$install_failure" | sed 's/^/    /' >&2
         rm -f "$log"
         return 1
     fi
@@ -65,6 +100,7 @@ add_i386_architecture() {
     dpkg --print-foreign-architectures | grep -qx i386 && return 0
     echo "Adding the i386 architecture, for Wine's 32-bit wine32"
     as_root dpkg --add-architecture i386
+    package_lists_fresh=false
 }
 
 # The page's tests drive the browsers with puppeteer-core, pinned in tests/web/package-lock.json;
