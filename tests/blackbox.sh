@@ -31,17 +31,27 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # A length in the window's logical pixels, in the screen's; divided by a second number if given.
 px() { awk -v size="$1" -v by="${2:-1}" -v scale="$scale" 'BEGIN { printf "%d", size / by * scale + 0.5 }'; }
 
+# find_window TITLE SECONDS: the first shown window whose title matches, once there is one.
+# Searched for again and again: a search ends with an X error when any window goes while it walks
+# the tree, and a browser makes and drops several windows as it starts.
+find_window() {
+    local found
+    for _ in $(seq $(($2 * 10))); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$found" ] && echo "$found" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Starts the game and waits for its window, titled Form1 once the game has loaded, and gives it
 # the focus. Sets pid and window.
 start_game() {
     "${program[@]}" 2>/dev/null &
     pid=$!
-    # Now and then a browser replaces its new window with another just after showing it.
     for _ in 1 2 3; do
-        window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-        [ -n "$window" ] || fail "no window titled Form1 appeared"
+        window=$(find_window '^Form1$' 30) || fail "no window titled Form1 appeared"
         xdotool windowfocus --sync "$window" 2>/dev/null && return 0
-        sleep 0.5
     done
     fail "the window titled Form1 went away before it took the focus"
 }

@@ -9,8 +9,7 @@ source "$(dirname "$0")/blackbox.sh"
 start_game
 trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
 xdotool key space
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ten Coins$' | head -n 1)
-[ -n "$box" ] || fail "a failed flip showed no box titled Ten Coins"
+box=$(find_window '^Ten Coins$' 20) || fail "a failed flip showed no box titled Ten Coins"
 kill -0 "$pid" 2>/dev/null || fail "the game ended before its error was dismissed"
 echo "PASS: a failed flip shows the error in a box titled Ten Coins"
 xdotool windowfocus --sync "$box" key Return

@@ -36,6 +36,9 @@ function ScrollBar(bar, settings, requestValue, turnWheel) {
   bar.addEventListener('pointerup', function (event) { self.pointerUp(event, true); });
   bar.addEventListener('pointercancel', function (event) { self.pointerUp(event, false); });
   bar.addEventListener('lostpointercapture', function (event) { self.pointerUp(event, false); });
+  // A finger on the bar makes no gesture of the page's: a quick drag would otherwise fling, and
+  // the next tap (on Flip, say) would only stop the fling and be lost.
+  bar.addEventListener('touchstart', function (event) { event.preventDefault(); }, { passive: false });
   bar.addEventListener('keydown', function (event) { self.keyDown(event); });
   bar.addEventListener('wheel', function (event) {
     event.preventDefault();
