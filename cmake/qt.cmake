@@ -7,6 +7,7 @@ add_compile_definitions(QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_KEYWORDS)
 
 # The Qt front end: the widgets built from the description, their events, the error report.
 qt_add_library(frontend_qt STATIC
+    runtime/qt/announcer.cpp runtime/qt/announcer.h
     runtime/qt/coin.cpp runtime/qt/coin.h
     runtime/qt/display.cpp runtime/qt/display.h
     runtime/qt/errorreport.cpp runtime/qt/errorreport.h

@@ -13,6 +13,11 @@ std::string flipTitle(int guess, int redCount)
     return signedForm(guess) + signedForm(redCount);
 }
 
+std::string flipAnnouncement(int guess, int redCount, const std::string &money)
+{
+    return "Guessed " + plainForm(guess) + ", " + plainForm(redCount) + " red. " + money;
+}
+
 std::string scrollValueText(int value)
 {
     return plainForm(value);

@@ -132,6 +132,23 @@ ink_in() {
         | awk -v left="$left" -v top="$top" '$5 > 0 { print left + $3, top + $4, $1, $2 }'
 }
 
+# Waits for the title to report a flip of the given guess; sets red to the red count it reports.
+expect_flip_of() {
+    local guess=$1 seen_title
+    for _ in $(seq 200); do
+        seen_title=$(title)
+        if $title_trimmed; then seen_title=" $seen_title"; fi
+        if [[ $seen_title =~ ^\ ([0-9]|10)\ ([0-9]|10)$ ]] && [ "${BASH_REMATCH[1]}" = "$guess" ] \
+            && [ "$seen_title" != "${last_title:-}" ]; then
+            red=${BASH_REMATCH[2]}
+            last_title=$seen_title
+            return 0
+        fi
+        sleep 0.05
+    done
+    fail "after a flip with guess $guess the title is '$seen_title'"
+}
+
 # What a matched guess of this many red coins pays on a bet, in whole numbers.
 payout() {
     local numerators=(1024 512 1024 128 128 128 128 128 1024 512 1024)

@@ -79,23 +79,6 @@ check_coins() {
     [ "$red" -eq "$1" ] || fail "$red coins show red, but the title says $1"
 }
 
-# Waits for the title to report a flip of the given guess; sets red to the red count it reports.
-expect_flip_of() {
-    local guess=$1 seen_title
-    for _ in $(seq 200); do
-        seen_title=$(title)
-        if $title_trimmed; then seen_title=" $seen_title"; fi
-        if [[ $seen_title =~ ^\ ([0-9]|10)\ ([0-9]|10)$ ]] && [ "${BASH_REMATCH[1]}" = "$guess" ] \
-            && [ "$seen_title" != "${last_title:-}" ]; then
-            red=${BASH_REMATCH[2]}
-            last_title=$seen_title
-            return 0
-        fi
-        sleep 0.05
-    done
-    fail "after a flip with guess $guess the title is '$seen_title'"
-}
-
 # Flip has the focus from the start: Space flips at once.
 xdotool key space
 expect_flip_of 5

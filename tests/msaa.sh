@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # What a Windows screen reader reads of the window, through MSAA, with the client beside the game:
 # every control and coin by name, a coin found where the pointer is, and each flip told coin by
-# coin as a change of its description. (Faces and places against the screen: tests/e2e.sh.)
+# coin as a change of its description, and as a whole, with the money, by the focused Flip.
+# (Faces and places against the screen: tests/e2e.sh.)
 # Usage: xvfb-run -a tests/msaa.sh wine msaa_client.exe -- wine tencoins.exe
 set -euo pipefail
 client=()
@@ -12,6 +13,7 @@ while [ "$1" != "--" ]; do
 done
 shift
 source "$(dirname "$0")/blackbox.sh"
+reader=("${client[@]}" read)
 
 start_game
 trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
@@ -48,7 +50,8 @@ for hit in "16 16:Coin 1" "16 144:Coin 5" "48 16:Coin 6" "48 144:Coin 10" "2 2:(
 done
 echo "PASS: the pointer finds each coin at its place, and the controls over them"
 
-# Each flip tells every coin's new face, once.
+# Each flip tells every coin's new face, once, and Flip, which keeps the focus, the result and the
+# money, once.
 events=$(mktemp)
 "${client[@]}" watch 5000 >"$events" &
 watcher=$!
@@ -56,14 +59,18 @@ for _ in $(seq 100); do
     grep -q watching "$events" && break
     sleep 0.05
 done
-xdotool key space
+# A bet of 1 first, so that the money told is the money after the flip, not before.
+xdotool key Tab Right shift+Tab space
 wait $watcher
 heard=$(grep -v watching "$events" | tr -d '\r' | sort -V || true)
 rm -f "$events"
-faces=$("${client[@]}" read | tr -d '\r' | grep -E '^Coin [0-9]+=' | sort -V)
-[ "$(echo "$heard" | grep -c .)" -eq 10 ] && [ "$heard" = "$faces" ] \
-    || fail "a flip was told as
+read_window
+faces=$(for coin in $(seq 10); do echo "Coin $coin=${seen[Coin $coin]}"; done)
+red=$(echo "$faces" | grep -c '=red$' || true)
+told="Flip=Guessed 5, $red red. ${seen[Money]}"
+[ "$heard" = "$(printf '%s\n%s' "$faces" "$told" | sort -V)" ] || fail "a flip was told as
 $heard
-but the coins read
-$faces"
-echo "PASS: a flip tells each coin's new face: $(echo "$heard" | grep -c red) red"
+but the coins and the money read
+$faces
+$told"
+echo "PASS: a flip tells each coin's new face, and Flip '${told#Flip=}'"

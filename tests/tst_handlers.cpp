@@ -41,6 +41,10 @@ public:
     {
         record(QString("title \"%1\"").arg(QString::fromStdString(title)));
     }
+    void announce(const std::string &message) override
+    {
+        record(QString("tell \"%1\"").arg(QString::fromStdString(message)));
+    }
     void createCoin(int coin) override { record(QString("create %1").arg(coin)); }
     void showCoin(int coin) override { record(QString("show %1").arg(coin)); }
     void placeCoin(int coin, Twips left, Twips top) override
@@ -128,10 +132,11 @@ void HandlersTest::flipRunsItsStepsInOrder_data()
     QTest::newRow("a won bet, reset by the nested change handler")
         << 15
         << QStringList { "title \" 3 3\"", "Money \"Money: 213\"", "Bet \"0\"", "BetScroll = 0",
-               ">Bet \"0\"", ">Money \"Money: 213\"" };
+               ">Bet \"0\"", ">Money \"Money: 213\"", "tell \"Guessed 3, 3 red. Money: 213\"" };
     QTest::newRow("no bet: setting 0 again raises nothing")
         << 0
-        << QStringList { "title \" 3 3\"", "Money \"Money: 100\"", "Bet \"0\"", "BetScroll = 0" };
+        << QStringList { "title \" 3 3\"", "Money \"Money: 100\"", "Bet \"0\"", "BetScroll = 0",
+               "tell \"Guessed 3, 3 red. Money: 100\"" };
 }
 
 void HandlersTest::flipRunsItsStepsInOrder()

@@ -11,8 +11,8 @@ class TextsTest : public QObject
 private Q_SLOTS:
     void moneyText_data();
     void moneyText();
-    void flipTitle_data();
-    void flipTitle();
+    void flipIsReported_data();
+    void flipIsReported();
     void labelsShowDigitsOnly_data();
     void labelsShowDigitsOnly();
     void betTextReadsBack_data();
@@ -42,23 +42,31 @@ void TextsTest::moneyText()
     QCOMPARE(QByteArray::fromStdString(::moneyText(balance)), expected);
 }
 
-void TextsTest::flipTitle_data()
+// The title a sighted player reads, and what a screen reader says with the money.
+void TextsTest::flipIsReported_data()
 {
     QTest::addColumn<int>("guess");
     QTest::addColumn<int>("redCount");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("5 guessed, 3 red") << 5 << 3 << QByteArray(" 5 3");
-    QTest::newRow("10 guessed, 10 red") << 10 << 10 << QByteArray(" 10 10");
-    QTest::newRow("0 guessed, none red") << 0 << 0 << QByteArray(" 0 0");
-    QTest::newRow("0 guessed, 10 red") << 0 << 10 << QByteArray(" 0 10");
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QByteArray>("announced");
+    QTest::newRow("5 guessed, 3 red")
+        << 5 << 3 << QByteArray(" 5 3") << QByteArray("Guessed 5, 3 red. Money: 95");
+    QTest::newRow("10 guessed, 10 red")
+        << 10 << 10 << QByteArray(" 10 10") << QByteArray("Guessed 10, 10 red. Money: 95");
+    QTest::newRow("0 guessed, none red")
+        << 0 << 0 << QByteArray(" 0 0") << QByteArray("Guessed 0, 0 red. Money: 95");
+    QTest::newRow("0 guessed, 10 red")
+        << 0 << 10 << QByteArray(" 0 10") << QByteArray("Guessed 0, 10 red. Money: 95");
 }
 
-void TextsTest::flipTitle()
+void TextsTest::flipIsReported()
 {
     QFETCH(int, guess);
     QFETCH(int, redCount);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(QByteArray::fromStdString(::flipTitle(guess, redCount)), expected);
+    QFETCH(QByteArray, title);
+    QFETCH(QByteArray, announced);
+    QCOMPARE(QByteArray::fromStdString(flipTitle(guess, redCount)), title);
+    QCOMPARE(QByteArray::fromStdString(flipAnnouncement(guess, redCount, "Money: 95")), announced);
 }
 
 void TextsTest::labelsShowDigitsOnly_data()

@@ -27,6 +27,10 @@ foreach(scale 1 1.5)
         ${launch} --scale ${scale} --inspect ${profile} ${page})
 endforeach()
 add_test(NAME close_chromium COMMAND ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/close.sh ${launch} ${page})
+# What Orca, the screen reader, says of a round played by keyboard in the app window.
+add_test(NAME orca_chromium COMMAND dbus-run-session -- ${CMAKE_CURRENT_SOURCE_DIR}/a11ybus.sh
+    ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/orca.sh --title-trimmed ${launch} ${page})
+set_tests_properties(orca_chromium PROPERTIES ENVIRONMENT ACCESSIBILITY_ENABLED=1)
 
 foreach(engine chromium firefox)
     add_test(NAME page_in_${engine} COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/dom.mjs ${engine}

@@ -50,13 +50,16 @@ void Form1::Flip_Click()
 {
     const int redCount = flipCoins([this] { return m_random.next(); },
         [this](int coin, Colour colour) { m_controls.setCoinColour(coin, colour); });
-    m_controls.setTitle(flipTitle(m_controls.value(ChooseScroll), redCount));
+    const int guess = m_controls.value(ChooseScroll);
+    m_controls.setTitle(flipTitle(guess, redCount));
     const Amount balance
         = m_game.settle(redCount, m_controls.value(ChooseScroll), m_controls.text(Bet));
     m_controls.setText(Money, moneyText(balance));
     m_controls.setText(Bet, "0");
     // Runs BetScroll_Change at once when the bet was not 0 already.
     m_controls.setValue(BetScroll, 0);
+    // A blind player hears what a sighted one reads off the title and the money.
+    m_controls.announce(flipAnnouncement(guess, redCount, m_controls.text(Money)));
 }
 
 void Form1::scrollChanged(Control scrollBar)

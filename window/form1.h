@@ -26,6 +26,10 @@ public:
 
     virtual void setTitle(const std::string &title) = 0;
 
+    // Tells a screen reader something once, as the platform's screen readers listen, without
+    // moving the focus; a newer message may cut short an older one.
+    virtual void announce(const std::string &message) = 0;
+
     // Coin 1 to 10 of the coin array: created as a hidden copy of the template (coin 0), then
     // shown, placed in twips, and coloured by each flip.
     virtual void createCoin(int coin) = 0;

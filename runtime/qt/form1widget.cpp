@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/form1widget.h"
 
+#include "runtime/qt/announcer.h"
 #include "runtime/qt/coin.h"
 #include "runtime/qt/pushbutton.h"
 #include "runtime/qt/scrollbar.h"
@@ -66,6 +67,7 @@ Form1Widget::Form1Widget(RandomSource &random, ErrorReport reportError, QWidget 
     connectEvents();
     m_form.Form_Load();
     stackAndFocus();
+    m_announcer = new Announcer(this);
 }
 
 bool Form1Widget::event(QEvent *event)
@@ -199,6 +201,11 @@ void Form1Widget::setTitle(const std::string &title)
     // The title reports the flip; a blind player hears it as a sighted one reads it.
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+}
+
+void Form1Widget::announce(const std::string &message)
+{
+    m_announcer->announce(QString::fromStdString(message));
 }
 
 void Form1Widget::createCoin(int coin)

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class Announcer;
 class Coin;
 class QLabel;
 class QScrollBar;
@@ -46,6 +47,7 @@ private:
     int value(Control scrollBar) const override;
     void setValue(Control scrollBar, int value) override;
     void setTitle(const std::string &title) override;
+    void announce(const std::string &message) override;
     void createCoin(int coin) override;
     void showCoin(int coin) override;
     void placeCoin(int coin, Twips left, Twips top) override;
@@ -54,6 +56,7 @@ private:
     ErrorReport m_reportError;
     std::array<QWidget *, ControlDescriptions.size()> m_controls {};
     std::array<Coin *, CoinCount + 1> m_coins {};
+    Announcer *m_announcer = nullptr;
     bool m_painted = false;
     Form1 m_form;
 };

@@ -18,6 +18,7 @@ void page_set_text(int control, const char *text);
 int page_value(int control);
 void page_set_value(int control, int value);
 void page_set_title(const char *title);
+void page_announce(const char *message);
 void page_create_coin(int coin, const char *name);
 void page_show_coin(int coin);
 void page_place_coin(int coin, int left, int top);
@@ -144,6 +145,11 @@ void Form1Page::setValue(Control scrollBar, int newValue)
 void Form1Page::setTitle(const std::string &title)
 {
     page_set_title(title.c_str());
+}
+
+void Form1Page::announce(const std::string &message)
+{
+    page_announce(message.c_str());
 }
 
 void Form1Page::createCoin(int coin)

@@ -34,6 +34,7 @@ private:
     int value(Control scrollBar) const override;
     void setValue(Control scrollBar, int value) override;
     void setTitle(const std::string &title) override;
+    void announce(const std::string &message) override;
     void createCoin(int coin) override;
     void showCoin(int coin) override;
     void placeCoin(int coin, Twips left, Twips top) override;

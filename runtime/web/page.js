@@ -10,6 +10,10 @@ mergeInto(LibraryManager.library, {
     coins: [],
     focusOrder: [],
 
+    // How long the flips must pause before the last is read out, in milliseconds.
+    announceDelay: 150,
+    announcing: 0,
+
     // The window drawn around the client area in a larger page.
     frame: { caption: 24, border: 1, margin: 16 },
 
@@ -134,12 +138,21 @@ mergeInto(LibraryManager.library, {
     Page.scrollBars[control].setValue(value);
   },
 
-  // Each flip's title, also read out to a screen reader.
   page_set_title__deps: ['$Page'],
   page_set_title: function (title) {
-    title = UTF8ToString(title);
-    Page.title(title);
-    document.getElementById('announcer').textContent = title;
+    Page.title(UTF8ToString(title));
+  },
+
+  // Read out by a screen reader through the polite live region, once the flips stop for a moment:
+  // a storm of them is told once, not queued one after another. Set afresh even when the same as
+  // before, so that it is read again.
+  page_announce__deps: ['$Page'],
+  page_announce: function (message) {
+    message = UTF8ToString(message);
+    clearTimeout(Page.announcing);
+    Page.announcing = setTimeout(function () {
+      document.getElementById('announcer').textContent = message;
+    }, Page.announceDelay);
   },
 
   page_create_coin__deps: ['$Page'],

@@ -7,6 +7,10 @@
 // back with setValue. Arrows step, a press in the track pages towards the pointer, both repeat
 // while held; a dragged thumb asks for its value only when it is let go; the keys work while it
 // has the focus; the wheel is passed on as it turns (turnWheel, in 120ths of a notch).
+//
+// Screen readers hear it as a slider, a value picked from a range: that is what it is to the
+// player, and a screen reader leaves a slider its arrow keys, where it would take them from a
+// scroll bar to move through the page.
 
 function ScrollBar(bar, settings, requestValue, turnWheel) {
   this.bar = bar;
@@ -14,7 +18,7 @@ function ScrollBar(bar, settings, requestValue, turnWheel) {
   this.requestValue = requestValue;
   this.press = null;
   bar.classList.add('scrollbar');
-  bar.setAttribute('role', 'scrollbar');
+  bar.setAttribute('role', 'slider');
   bar.setAttribute('aria-orientation', 'horizontal');
   bar.setAttribute('aria-valuemin', settings.minimum);
   bar.setAttribute('aria-valuemax', settings.maximum);

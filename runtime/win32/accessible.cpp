@@ -340,25 +340,35 @@ private:
     CoinFinder m_findCoin;
 };
 
-// A control under a name of the game's own.
-class NamedControl final : public DelegatingAccessible
+// A control in the game's own words, where it has any.
+class ControlInOwnWords final : public DelegatingAccessible
 {
 public:
-    NamedControl(HWND control, IAccessible *standard, const char *name)
+    ControlInOwnWords(
+        HWND control, IAccessible *standard, const char *name, const std::string &description)
         : DelegatingAccessible(control, standard)
         , m_name(name)
+        , m_description(description)
     { }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
-        if (!isSelf(child))
+        if (!isSelf(child) || m_name.empty())
             return DelegatingAccessible::get_accName(child, name);
         *name = bstr(m_name);
         return S_OK;
     }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        if (!isSelf(child) || m_description.empty())
+            return DelegatingAccessible::get_accDescription(child, description);
+        *description = bstr(m_description);
+        return S_OK;
+    }
 
 private:
-    const char *m_name;
+    std::string m_name;
+    std::string m_description;
 };
 
 IAccessible *standardClientArea(HWND window)
@@ -392,10 +402,16 @@ LRESULT answerClientArea(HWND window, WPARAM flags, CoinFinder findCoin)
     return standard ? handOver(new ClientArea(window, standard, findCoin), flags) : 0;
 }
 
-LRESULT answerNamedControl(HWND control, WPARAM flags, const char *name)
+LRESULT answerControl(HWND control, WPARAM flags, const char *name, const std::string &description)
 {
     IAccessible *standard = standardClientArea(control);
-    return standard ? handOver(new NamedControl(control, standard, name), flags) : 0;
+    return standard ? handOver(new ControlInOwnWords(control, standard, name, description), flags)
+                    : 0;
+}
+
+void announceDescription(HWND control)
+{
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void announceCoinFace(HWND window, int coin)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <windows.h>
 
 // What a screen reader reads of the window, through Windows' accessibility interface (MSAA).
@@ -25,9 +26,14 @@ bool asksForClientArea(LPARAM objectId);
 // controls, followed by the coins as graphics named by the window description.
 LRESULT answerClientArea(HWND window, WPARAM flags, CoinFinder findCoin);
 
-// Answers WM_GETOBJECT for a control's client area with the standard description under a name of
-// the game's own; Windows would call a scroll bar "Horizontal".
-LRESULT answerNamedControl(HWND control, WPARAM flags, const char *name);
+// Answers WM_GETOBJECT for a control's client area with the standard description in the game's
+// own words, where it has any: a name (Windows would call a scroll bar "Horizontal"), and a
+// description (what the control last told a screen reader).
+LRESULT answerControl(HWND control, WPARAM flags, const char *name, const std::string &description);
+
+// Tells screen readers that a control has a new description: they read out the focused control's
+// at once.
+void announceDescription(HWND control);
 
 // Tells screen readers that a coin shows a new face, even the same one again.
 void announceCoinFace(HWND window, int coin);

@@ -7,6 +7,7 @@
 #include "runtime/win32/widetext.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -67,34 +68,6 @@ ControlClass controlClass(const ControlDescription &description)
         break;
     }
     throw std::logic_error(std::string(description.name) + " is not a window control.");
-}
-
-WNDPROC standardScrollBarProcedure = nullptr;
-
-// The scroll bars, under the game's names for them, and passing the wheel to the window, which
-// moves whichever scroll bar the pointer is over.
-LRESULT CALLBACK scrollBarProcedure(HWND scrollBar, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_GETOBJECT:
-        if (asksForClientArea(lParam)) {
-            const auto control = Control(GetDlgCtrlID(scrollBar) - FirstControlId);
-            return answerNamedControl(scrollBar, wParam, describe(control).accessibleName);
-        }
-        break;
-    case WM_MOUSEWHEEL:
-        return SendMessageW(GetParent(scrollBar), message, wParam, lParam);
-    }
-    return CallWindowProcW(standardScrollBarProcedure, scrollBar, message, wParam, lParam);
-}
-
-void subclassScrollBar(HWND scrollBar)
-{
-    const auto standard = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(scrollBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(scrollBarProcedure)));
-    // Every scroll bar is of the one standard class.
-    if (standard != scrollBarProcedure)
-        standardScrollBarProcedure = standard;
 }
 
 } // namespace
@@ -188,6 +161,34 @@ LRESULT CALLBACK Form1Window::windowProcedure(
         self->fail("An unknown error.");
     }
     return 0;
+}
+
+LRESULT CALLBACK Form1Window::controlProcedure(
+    HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window)
+{
+    auto *self = reinterpret_cast<Form1Window *>(window);
+    const auto which = Control(GetDlgCtrlID(control) - FirstControlId);
+    switch (message) {
+    case WM_GETOBJECT:
+        if (asksForClientArea(lParam))
+            return answerControl(control, wParam, describe(which).accessibleName,
+                which == Control::Flip ? self->m_flipAnnouncement : std::string());
+        break;
+    case WM_KILLFOCUS:
+        // Read out with the button's name when the player comes back, it would be out of date.
+        if (which == Control::Flip)
+            self->m_flipAnnouncement.clear();
+        break;
+    case WM_MOUSEWHEEL:
+        // The window moves whichever scroll bar the pointer is over.
+        if (describe(which).kind == ControlKind::ScrollBar)
+            return SendMessageW(GetParent(control), message, wParam, lParam);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(control, controlProcedure, 0);
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 void Form1Window::fail(const std::string &reason)
@@ -284,8 +285,10 @@ HWND Form1Window::createControl(const ControlDescription &description)
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
     if (!created)
         throwLastError("Creating a control");
+    if (takesFocus(description)
+        && !SetWindowSubclass(created, controlProcedure, 0, DWORD_PTR(this)))
+        throwLastError("Subclassing a control");
     if (description.kind == ControlKind::ScrollBar) {
-        subclassScrollBar(created);
         SCROLLINFO range { sizeof range, SIF_RANGE | SIF_POS, description.scroll.minimum,
             description.scroll.maximum, 0, description.scroll.value, 0 };
         SetScrollInfo(created, SB_CTL, &range, FALSE);
@@ -507,6 +510,14 @@ void Form1Window::setTitle(const std::string &title)
 {
     if (!SetWindowTextW(m_window, widen(title).c_str()))
         throwLastError("Setting the title");
+}
+
+void Form1Window::announce(const std::string &message)
+{
+    // Windows screen readers read out a new description of the focused control: Flip keeps the
+    // focus through a flip, and describes it until the focus leaves.
+    m_flipAnnouncement = message;
+    announceDescription(control(Control::Flip));
 }
 
 void Form1Window::createCoin(int coin)

@@ -39,6 +39,9 @@ private:
     static LRESULT CALLBACK windowProcedure(
         HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Flip and the scroll bars: in the game's words for a screen reader, and the wheel.
+    static LRESULT CALLBACK controlProcedure(
+        HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window);
     void fail(const std::string &reason);
     void destroy();
 
@@ -65,6 +68,7 @@ private:
     int value(Control scrollBar) const override;
     void setValue(Control scrollBar, int value) override;
     void setTitle(const std::string &title) override;
+    void announce(const std::string &message) override;
     void createCoin(int coin) override;
     void showCoin(int coin) override;
     void placeCoin(int coin, Twips left, Twips top) override;
@@ -79,6 +83,7 @@ private:
     HFONT m_regularFont = nullptr;
     HFONT m_boldFont = nullptr;
     HWND m_focusBeforeDeactivation = nullptr;
+    std::string m_flipAnnouncement; // Flip's description for screen readers
     bool m_failed = false;
     Form1 m_form;
 };

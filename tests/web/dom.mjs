@@ -84,17 +84,17 @@ async function centre(page, selector) {
   });
 }
 
-// Waits for the caption to report a flip, and reads the window then.
+// Waits for the caption to report a flip and the live region to tell it, and reads the window then.
 async function flipped(page) {
-  await page.waitForFunction(() => /^ \d+ \d+$/.test(document.getElementById('caption-title').textContent),
-    { timeout: 3000 });
+  await page.waitForFunction(() => /^ \d+ \d+$/.test(document.getElementById('caption-title').textContent)
+    && document.getElementById('announcer').textContent !== '', { timeout: 3000 });
   return read(page);
 }
 
 function flipReads(seen, guess) {
   const red = seen.coins.filter((coin) => coin.face === 'red').length;
   expect(seen.caption, ` ${guess} ${red}`, 'the caption');
-  expect(seen.announced, ` ${guess} ${red}`, 'what the live region tells');
+  expect(seen.announced, `Guessed ${guess}, ${red} red. ${seen.Money}`, 'what the live region tells');
   expect(seen.title, `${guess} ${red}`, 'the browser\'s title');
   seen.coins.forEach((coin, index) => {
     expect(coin.name, `Coin ${index + 1}`, 'a coin\'s name');
@@ -156,8 +156,8 @@ await story('labels, font and what a screen reader is told', async () => {
   expect(seen.align, ['center', 'center', 'left'], 'the labels\' alignment');
   expect(seen.weight, ['700', '700', '700', '400'], 'the weights of Bet, Choose, Money and Flip');
   expect([seen.size, seen.face], ['18px', '"MS Sans Serif"'], 'the font');
-  expect(seen.bet, ['scrollbar', 'Bet', 'horizontal', '0', '100', '0', 'Bet'], 'the bet\'s scroll bar');
-  expect(seen.guess, ['scrollbar', 'Guess', '0', '10', '5', 'Choose'], 'the guess\'s scroll bar');
+  expect(seen.bet, ['slider', 'Bet', 'horizontal', '0', '100', '0', 'Bet'], 'the bet\'s scroll bar');
+  expect(seen.guess, ['slider', 'Guess', '0', '10', '5', 'Choose'], 'the guess\'s scroll bar');
   expect([seen.live, seen.template], ['polite', true], 'the live region and the hidden template');
   const coins = (await read(page)).coins;
   expect(coins.map((coin) => coin.name).join(), Array.from({ length: 10 }, (_, i) => `Coin ${i + 1}`).join(), 'the coins');
