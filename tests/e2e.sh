@@ -89,12 +89,14 @@ echo "PASS: Space at the start flipped ' 5 $red'; each coin shows the face it is
 money=100
 
 # The keys on a focused scroll bar: Left and Right step by the arrow step, Page Up and Page Down
-# by the page step, Home and End go to the ends. The label and the money follow each move.
+# by the page step, Home and End go to the ends. The label and the money follow each move. Tab
+# goes round, Shift+Tab back round.
 keys_on_bet=("Tab focus=BetScroll Bet=0" "Right Bet=1" "Page_Down Bet=11" "Page_Up Bet=1"
     "Left Bet=0" "End Bet=100" "Home Bet=0")
 keys_on_guess=("Tab focus=ChooseScroll Choose=5" "Right Choose=6" "Page_Down Choose=7"
     "Page_Up Choose=6" "Left Choose=5" "Home Choose=0" "End Choose=10" "Home Choose=0")
-for step in "${keys_on_bet[@]}" "${keys_on_guess[@]}" "Tab focus=Flip"; do
+for step in "${keys_on_bet[@]}" "${keys_on_guess[@]}" "Tab focus=Flip" \
+    "shift+Tab focus=ChooseScroll" "Tab focus=Flip"; do
     read -r key what <<<"$step"
     xdotool key "$key"
     context="after $key ($what)"
@@ -108,14 +110,14 @@ echo "PASS: keys move the focused scroll bars by their steps, and the labels and
 
 # The mouse on the bet's scroll bar, which keeps the focus: its arrows step by 1, a click in its
 # track pages by 10 towards the click, a held arrow repeats, the wheel moves three steps a notch,
-# never more than a page. The bar: 64 to 145 across, 56 to 73 down; its arrows are the 17
-# pixels at either end.
+# never more than a page, and a notch past either end leaves the bar there and the game playing.
+# The bar: 64 to 145 across, 56 to 73 down; its arrows are the 17 pixels at either end.
 bar=64
 xdotool key Tab End
 context="after End on the bet" expect focus=BetScroll Bet=100
-mouse_steps=("88 click 1:Bet=90" "137 click 1:Bet=91" "72 click 1:Bet=90" "key Home:Bet=0"
-    "125 click 1:Bet=10" "125 click 1:Bet=20" "100 click 5:Bet=23" "100 click 5:Bet=26"
-    "100 click 4:Bet=23")
+mouse_steps=("100 click 5:Bet=100" "88 click 1:Bet=90" "137 click 1:Bet=91" "72 click 1:Bet=90"
+    "key Home:Bet=0" "100 click 4:Bet=0" "125 click 1:Bet=10" "125 click 1:Bet=20"
+    "100 click 5:Bet=23" "100 click 5:Bet=26" "100 click 4:Bet=23")
 for step in "${mouse_steps[@]}"; do
     read -r x action <<<"${step%%:*}"
     if [ "$x" = key ]; then xdotool key $action; else at "$x" $bar $action; fi
@@ -123,11 +125,15 @@ for step in "${mouse_steps[@]}"; do
     bet=${step#*:Bet=}
     expect "Bet=$bet" "BetScroll=$bet" "Money=$(money_text $((money - bet)))"
 done
-# The guess's page is one step: a notch moves it by one.
-at 185 $bar click 5
-context="after a notch down on the guess" expect Choose=1 ChooseScroll=1
-at 185 $bar click 4
-context="after a notch up on the guess" expect Choose=0 ChooseScroll=0
+# The guess's page is one step: a notch moves it by one, and none past either end.
+guess_steps=("click 4:Choose=0" "click 5:Choose=1" "click 4:Choose=0" "key Tab End:Choose=10"
+    "click 5:Choose=10" "click 4:Choose=9" "key Home shift+Tab:Choose=0")
+for step in "${guess_steps[@]}"; do
+    read -r how action <<<"${step%%:*}"
+    if [ "$how" = key ]; then xdotool key $action; else at 185 $bar "$how" $action; fi
+    context="after $how $action on the guess" expect "${step#*:}" "ChooseScroll=${step#*:Choose=}"
+done
+context="back on the bet" expect focus=BetScroll
 # A held arrow steps again and again.
 at 137 $bar mousedown 1
 sleep 1.2

@@ -487,13 +487,17 @@ void Form1Test::flipPaintsEachCoinFromItsDraw()
     QCOMPARE(m_random.left(), 0);
     QCOMPARE(m_form->windowTitle(), " 5 5");
 
-    // Sample the centre of every coin as drawn on screen, at the device's pixel ratio.
+    // Sample every coin as drawn on screen, at the device's pixel ratio: at its centre, and near
+    // its edge on all four sides, so that a coin drawn only in part shows.
     const QImage image = m_form->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     for (int coin = 1; coin <= 10; ++coin) {
-        const QPointF centre = QRectF(m_form->Qtr(coin)->geometry()).center() * ratio;
+        const QRectF place(m_form->Qtr(coin)->geometry());
+        const qreal reach = place.width() * 0.4;
         const QColor expected = red[coin - 1] ? QColor(255, 0, 0) : QColor(0, 255, 0);
-        QCOMPARE(image.pixelColor(centre.toPoint()), expected);
+        for (const QPointF &from : { QPointF(0, 0), QPointF(reach, 0), QPointF(-reach, 0),
+                 QPointF(0, reach), QPointF(0, -reach) })
+            QCOMPARE(image.pixelColor(((place.center() + from) * ratio).toPoint()), expected);
     }
 }
 

@@ -237,6 +237,33 @@ await story('the mouse wheel over a scroll bar: three steps a notch, never more 
   await until(page, { Choose: '4' }, 'after a notch up on the guess');
 });
 
+await story('the mouse: an arrow clicked for a tenth of a second steps once, a thumb lands under the pointer', async () => {
+  const page = await open(pageUrl);
+  const more = await centre(page, '#BetScroll .more');
+  await page.mouse.move(more.x, more.y);
+  await page.mouse.down();
+  await new Promise((resolve) => setTimeout(resolve, 100));
+  await page.mouse.up();
+  await until(page, { Bet: '1' }, 'after a click of 100 ms on the bet\'s right arrow');
+  // The thumb's centre dragged to where it stands at the end of its travel, then to the middle.
+  const track = await page.$eval('#BetScroll .track', (element) => {
+    const box = element.getBoundingClientRect();
+    return { left: box.left, right: box.right, y: box.top + box.height / 2 };
+  });
+  const half = (await page.$eval('#BetScroll .thumb', (thumb) => thumb.getBoundingClientRect().width)) / 2;
+  for (const [x, bets] of [[track.right - half, ['100']], [(track.left + track.right) / 2, ['49', '50', '51']]]) {
+    const [thumb, before] = [await centre(page, '#BetScroll .thumb'), (await read(page)).Bet];
+    await page.mouse.move(thumb.x, thumb.y);
+    await page.mouse.down();
+    await page.mouse.move(x, track.y, { steps: 5 });
+    await page.mouse.up();
+    await page.waitForFunction((from) => document.getElementById('Bet').textContent !== from, {}, before);
+    const bet = (await read(page)).Bet;
+    if (!bets.includes(bet))
+      throw new Error(`a drag to ${Math.round(x - track.left)} of the track's ${track.right - track.left} pixels gave the bet ${bet}, not ${bets.join(' or ')}`);
+  }
+});
+
 await story('the focus mark is on the focused control only', async () => {
   const page = await open(pageUrl);
   for (const focused of ['Flip', 'BetScroll', 'ChooseScroll']) {
@@ -273,6 +300,7 @@ await story('an error in a handler is shown to the player, and the game takes no
   expect(await alert.evaluate((element) => [element.getAttribute('role'), element.textContent]),
     ['alert', 'Ten Coins has to close.\n\nA fault planted by the test build.'], 'the report');
   await page.keyboard.press('Tab');
+  expect((await read(page)).focus, '', 'what Tab focuses after the error');
   await page.keyboard.press('ArrowRight');
   await page.click('#BetScroll .more').catch(() => {});
   const seen = await read(page);
