@@ -28,3 +28,23 @@ function(add_page name random_source)
 endfunction()
 
 add_page(tencoins ${PROJECT_SOURCE_DIR}/runtime/playsource.cpp)
+
+# The site: the page as index.html with a web app manifest, icons and a service worker, so that a
+# phone can install the game from any static web server and play it offline.
+set(SITE_DIR ${CMAKE_BINARY_DIR}/site)
+set(site_script ${PROJECT_SOURCE_DIR}/cmake/site.cmake)
+set(site_icons ${SITE_DIR}/icon-192.png ${SITE_DIR}/icon-512.png ${SITE_DIR}/icon-maskable-512.png)
+add_custom_command(OUTPUT ${site_icons}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
+    COMMAND ${CMAKE_COMMAND} -DPART=icons -DSVG=${ICON_SVG} -DOUTPUT=${SITE_DIR} -P ${site_script}
+    DEPENDS ${ICON_SVG} ${site_script}
+    COMMENT "Rendering the app's icons"
+    VERBATIM)
+add_custom_command(OUTPUT ${SITE_DIR}/index.html ${SITE_DIR}/manifest.webmanifest ${SITE_DIR}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DPART=pages -DPAGE=$<TARGET_FILE:tencoins> -DSITE=${WEB_DIR}/site
+        -DOUTPUT=${SITE_DIR} -P ${site_script}
+    DEPENDS tencoins ${site_icons} ${site_script} ${WEB_DIR}/site/head.html
+        ${WEB_DIR}/site/manifest.webmanifest ${WEB_DIR}/site/sw.js
+    COMMENT "Making the site"
+    VERBATIM)
+add_custom_target(site ALL DEPENDS ${SITE_DIR}/index.html)

@@ -215,3 +215,24 @@ for key in Return space Return space; do
     hold_on_flip $key
 done
 echo "PASS: holding Enter or Space on Flip flips once"
+
+# Resizing the window moves and scales nothing: made larger, the game stays as it was in its
+# corner; made smaller, what still shows is as it was.
+xdotool mousemove 0 0
+photograph
+before=$(mktemp --suffix=.png)
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"* "$before"*' EXIT
+cp "$shot" "$before"
+for size in "400 300" "150 100"; do
+    read -r width height <<<"$size"
+    xdotool windowsize --sync "$window" "$(px "$width")" "$(px "$height")"
+    sleep 0.5
+    photograph
+    shown="$(px "$((width < 226 ? width : 226))")x$(px "$((height < 161 ? height : 161))")+0+0"
+    convert "$before" -crop "$shown" +repage "$before.shown.png"
+    convert "$shot" -crop "$shown" +repage "$shot.shown.png"
+    # A browser smooths a curve a level or two differently where the window's edge cuts it.
+    changed=$(compare -metric AE -fuzz 10% "$before.shown.png" "$shot.shown.png" null: 2>&1 || true)
+    [ "$changed" = 0 ] || fail "made $width x $height, the window changed $changed of the pixels it still shows"
+done
+echo "PASS: resizing the window, larger or smaller, moves and scales nothing"

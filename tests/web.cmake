@@ -34,5 +34,5 @@ set_tests_properties(orca_chromium PROPERTIES ENVIRONMENT ACCESSIBILITY_ENABLED=
 
 foreach(engine chromium firefox)
     add_test(NAME page_in_${engine} COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/dom.mjs ${engine}
-        ${page} $<TARGET_FILE:tencoins_faulty>)
+        ${page} $<TARGET_FILE:tencoins_faulty> ${CMAKE_BINARY_DIR}/site)
 endforeach()

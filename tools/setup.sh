@@ -22,9 +22,10 @@ screen_reader_packages=(orca openbox)
 # i386 wine32 as well, which ./check installs apart.
 windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 librsvg2-bin
     icoutils)
-# And the page: Emscripten to build it, Chromium to open it as an app window, and for its tests
-# Firefox ESR as well, with node and npm to drive both.
-web_packages=(emscripten chromium)
+# And the page: Emscripten to build it, pngquant and optipng to make the app's icons small,
+# Chromium to open it as an app window, and for its tests Firefox ESR as well, with node and npm
+# to drive both.
+web_packages=(emscripten pngquant optipng librsvg2-bin chromium)
 web_check_packages=("${web_packages[@]}" firefox-esr nodejs)
 emscripten_toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 

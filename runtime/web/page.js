@@ -27,8 +27,9 @@ mergeInto(LibraryManager.library, {
     },
 
     // The client area stands alone when the window is its size (an app window); in anything larger
-    // the page shows it as a window with a caption, centred and scaled to fit. Worked out from the
-    // sizes alone: asking the page for its layout here would lay it out twice before it is shown.
+    // (a tab, an installed app, a phone) the page shows it as a window with a caption, centred and
+    // scaled to fit, and fits it again as that changes size or turns. Worked out from the sizes
+    // alone: asking the page for its layout here would lay it out twice before it is shown.
     fit: function () {
       var client = Page.clientSize, frame = Page.frame;
       var framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
@@ -195,7 +196,9 @@ mergeInto(LibraryManager.library, {
     style.setProperty('--font-size', fontPixels + 'px');
     Page.title(UTF8ToString(title));
     Page.fit();
-    addEventListener('resize', Page.fit);
+    // A page that opened as the game's own window keeps its layout, as a desktop window does:
+    // made larger or smaller, it moves and scales nothing.
+    if (document.body.classList.contains('framed')) addEventListener('resize', Page.fit);
     Page.controls[focus].focus();
   },
 

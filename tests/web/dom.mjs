@@ -2,14 +2,17 @@
 // The page in a real browser, headless: what X cannot see of it. The caption and the live region
 // after a flip, the labels, what the page tells a screen reader, the keys and the touch of this
 // engine, the framed layout in a large viewport, the bare one in a window the client's size, the
-// page served over http, and an error in a handler reported and stopping the game.
-// Usage: node tests/web/dom.mjs chromium|firefox PAGE FAULTY_PAGE
+// site served over http (installable, offline, updated), what an accessibility checker finds in
+// every layout, and an error in a handler reported and stopping the game.
+// Usage: node tests/web/dom.mjs chromium|firefox PAGE FAULTY_PAGE SITE_FOLDER
 import { createServer } from 'node:http';
+import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
-const [engine, pagePath, faultyPath] = process.argv.slice(2);
+const [engine, pagePath, faultyPath, siteFolder] = process.argv.slice(2);
 const engines = {
   chromium: {
     executablePath: '/usr/bin/chromium',
@@ -37,11 +40,14 @@ function expect(actual, expected, what) {
   if (a !== e) throw new Error(`${what} is ${a}, not ${e}`);
 }
 
-async function open(url, width = 226, height = 161) {
+async function open(url, width = 226, height = 161, device = {}) {
   const page = await browser.newPage();
+  page.errors = [];
+  page.on('console', (message) => { if (message.type() === 'error') page.errors.push(message.text()); });
+  page.on('pageerror', (error) => page.errors.push(error.message));
   // Firefox ESR 140 knows no screen orientation, which the driver sets along with the viewport;
   // the viewport is set all the same, as the check below makes sure.
-  await page.setViewport({ width, height }).catch(() => {});
+  await page.setViewport({ width, height, ...device }).catch(() => {});
   await page.goto(url);
   await page.waitForFunction(() => document.title === 'Form1', { timeout: 10000 });
   expect(await page.evaluate(() => [innerWidth, innerHeight]), [width, height], 'the viewport');
@@ -102,9 +108,9 @@ function flipReads(seen, guess) {
   });
 }
 
-await story('a large viewport shows the window framed, centred and scaled to fit', async () => {
+await story('a large viewport shows the window framed, centred and scaled to fit, and again when it turns', async () => {
   const page = await open(pageUrl, 1000, 700);
-  const layout = await page.evaluate(() => {
+  const fitted = () => page.evaluate(() => {
     const frame = document.getElementById('window');
     const box = frame.getBoundingClientRect();
     return {
@@ -115,6 +121,7 @@ await story('a large viewport shows the window framed, centred and scaled to fit
       clientScale: Math.round(document.getElementById('client').getBoundingClientRect().width / 226 * 100) / 100,
     };
   });
+  const layout = await fitted();
   expect(layout.framed, true, 'framed');
   expect(layout.caption, 'flex', 'the caption bar\'s display');
   expect(layout.centre, [500, 350], 'the window\'s centre');
@@ -123,17 +130,22 @@ await story('a large viewport shows the window framed, centred and scaled to fit
   await until(page, { caption: 'Form1' }, 'the caption at the start');
   await page.click('#Flip');
   flipReads(await flipped(page), 5);
+  await page.setViewport({ width: 700, height: 1000 }).catch(() => {});
+  await page.waitForFunction(() => innerWidth === 700);
+  const turned = await fitted();
+  expect([turned.centre, turned.fill], [[350, 500], 100], 'the window\'s centre and share of the viewport, turned,');
 });
 
-await story('a window the size of the client area is the client area alone', async () => {
+await story('a window the size of the client area is the client area alone, from a file, with no worker', async () => {
   const page = await open(pageUrl);
+  expect([await page.$('link[rel=manifest]'), page.errors], [null, []], 'the manifest and the console\'s errors');
   const box = await page.$eval('#client', (client) => {
     const { left, top, width, height } = client.getBoundingClientRect();
     return [left, top, width, height];
   });
   expect(box, [0, 0, 226, 161], 'the client area');
-  expect(await page.$eval('#caption', (caption) => getComputedStyle(caption).display), 'none',
-    'the caption bar\'s display');
+  expect(await page.$eval('#caption', (caption) => caption.getBoundingClientRect().width <= 1), true,
+    'the caption bar hidden');
 });
 
 await story('labels, font and what a screen reader is told', async () => {
@@ -277,19 +289,80 @@ await story('the focus mark is on the focused control only', async () => {
   }
 });
 
-await story('served over http, the page plays as from a file', async () => {
-  const html = readFileSync(pagePath);
+// Serves a folder on loopback, index.html for the folder itself; publish(name, text) serves a file
+// anew, and offline = true lets no request through, as when the network is gone.
+async function serve(folder) {
+  const published = {};
+  const types = { html: 'text/html', js: 'text/javascript', webmanifest: 'application/manifest+json', png: 'image/png' };
+  const site = { offline: false, publish: (name, text) => { published[name] = text; } };
   const server = createServer((request, response) => {
-    response.writeHead(200, { 'Content-Type': 'text/html' });
-    response.end(html);
+    if (site.offline) return request.socket.destroy();
+    const name = new URL(request.url, 'http://host').pathname.slice(1) || 'index.html';
+    try {
+      const body = published[name] ?? readFileSync(join(folder, name));
+      response.writeHead(200, { 'Content-Type': types[name.split('.').pop()] ?? 'text/plain' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  site.url = `http://127.0.0.1:${server.address().port}/`;
+  site.close = () => { server.closeAllConnections(); server.close(); };
+  return site;
+}
+
+await story('the site: installable; once visited, it plays with no network; a new version replaces the old', async () => {
+  const site = await serve(siteFolder);
   try {
-    const page = await open(`http://127.0.0.1:${server.address().port}/tencoins.html`);
-    await page.click('#Flip');
-    flipReads(await flipped(page), 5);
+    let page = await open(site.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    if (engine === 'chromium') {
+      const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+      expect(installabilityErrors, [], 'what keeps Chromium from installing the site');
+    }
+    const offlineStart = async (what) => {
+      site.offline = true;
+      await page.reload();
+      await page.waitForFunction(() => document.title === 'Form1', { timeout: 10000 });
+      await page.click('#Flip');
+      flipReads(await flipped(page), 5);
+      site.offline = false;
+      const seen = await page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? '1');
+      expect(seen, what, 'the version that started with no network');
+    };
+    await offlineStart('1');
+    // A new version published: the page and a worker with a new cache.
+    const index = readFileSync(join(siteFolder, 'index.html'), 'utf8');
+    site.publish('index.html', index.replace('<head>', '<head><meta name="version" content="2">'));
+    site.publish('sw.js', readFileSync(join(siteFolder, 'sw.js'), 'utf8').replace(/tencoins-\w+/, 'tencoins-2'));
+    page = await open(site.url);
+    expect(await page.evaluate(() => document.querySelector('meta[name=version]')?.content), '2',
+      'the version a visit after its publication shows');
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await offlineStart('2');
   } finally {
-    server.close();
+    site.close();
+  }
+});
+
+const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+await story('an accessibility checker finds nothing, in every layout, before and after a flip', async () => {
+  const layouts = { bare: [226, 161], framed: [1000, 700],
+    phone: [390, 844, { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }] };
+  for (const [layout, viewport] of Object.entries(layouts)) {
+    const page = await open(pageUrl, ...viewport);
+    await page.addScriptTag({ path: axeSource });
+    for (const moment of ['before', 'after']) {
+      if (moment === 'after') {
+        await page.click('#Flip');
+        await flipped(page);
+      }
+      const { violations } = await page.evaluate(() => axe.run());
+      expect(violations.map((found) => `${found.id} at ${found.nodes.map((node) => node.target).join(', ')}`),
+        [], `what it finds in the ${layout} layout ${moment} a flip`);
+    }
   }
 });
 
