@@ -42,8 +42,10 @@ as_root() {
 
 # Whether apt's package lists were refreshed in this run; adding an architecture makes them stale.
 package_lists_fresh=false
-# Why the last install_missing_packages failed, as apt said it.
+# Why the last install_missing_packages failed, as apt said it, in a few lines.
 install_failure=""
+# The indexes that apt-get update could not fetch, as it said.
+failed_indexes=""
 
 # Refreshes apt's package lists, once a run. A mirror in the middle of a sync can fail an index for
 # hours, and apt-get update then fails however fresh the rest is: it is tried three times, and then
@@ -61,8 +63,9 @@ refresh_package_lists() {
         fi
         [ "$attempt" -eq 3 ] || sleep "${APT_RETRY_PAUSE:-10}"
     done
+    failed_indexes=$(grep -E '^(E|W|Err):' "$log" | grep -v 'Some index files failed' || true)
     echo "apt-get update failed three times; installing from the package lists apt has. It said:" >&2
-    grep -E '^(E|W|Err):' "$log" | grep -v 'Some index files failed' | sed 's/^/    /' >&2 || true
+    echo "$failed_indexes" | sed 's/^/    /' >&2
     package_lists_fresh=true
     rm -f "$log"
 }
@@ -86,12 +89,12 @@ install_missing_packages() {
     local log
     log=$(mktemp)
     if ! as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq "${options[@]}" "${missing[@]}" >"$log" 2>&1; then
-        # apt's reason: the unmet dependencies it lists and its errors, without its progress.
-        install_failure=$(grep -vE '^(Reading|Building|Selecting|Preparing|Unpacking|Setting up|Processing)' \
-            "$log" | grep -v '^ *$' | tail -n 20)
+        apt-get install -y -q "${options[@]}" "${missing[@]}" >"$log" 2>&1; then
         echo "Installing ${missing[*]} failed. apt said:" >&2
-        echo "$install_failure" | sed 's/^/    /' >&2
+        grep -vE '^(Reading|Building|Selecting|Preparing|Unpacking|Setting up|Processing)' "$log" \
+            | grep -v '^ *$' | tail -n 30 | sed 's/^/    /' >&2
+        # Its reason in short: the first unmet dependencies it lists, and its errors.
+        install_failure=$({ grep -A3 'unmet dependencies:' "$log" | tail -n +2; grep '^E:' "$log"; } || true)
         rm -f "$log"
         return 1
     fi
