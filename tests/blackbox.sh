@@ -24,7 +24,7 @@ while [ $# -gt 0 ]; do
 done
 program=("$@")
 shot=$(mktemp --suffix=.png)
-trap 'rm -f "$shot"' EXIT
+trap 'rm -f "$shot"*' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -47,13 +47,22 @@ find_window() {
 # Starts the game and waits for its window, titled Form1 once the game has loaded, and gives it
 # the focus. Sets pid and window.
 start_game() {
-    "${program[@]}" 2>/dev/null &
+    "${program[@]}" 2>"$shot.said" &
     pid=$!
     for _ in 1 2 3; do
-        window=$(find_window '^Form1$' 30) || fail "no window titled Form1 appeared"
+        window=$(find_window '^Form1$' 30) || fail "no window titled Form1 appeared; $(what_shows)"
         xdotool windowfocus --sync "$window" 2>/dev/null && return 0
     done
-    fail "the window titled Form1 went away before it took the focus"
+    fail "the window titled Form1 went away before it took the focus; $(what_shows)"
+}
+
+# What there is to see when the window does not come: the shown windows' titles, the program's
+# last words.
+what_shows() {
+    local titles
+    titles=$(xdotool search --onlyvisible --name . 2>/dev/null | while read -r shown; do
+        xdotool getwindowname "$shown" 2>/dev/null; done | sort -u | paste -sd '|' -)
+    echo "shown: '$titles'; the program said: $(tail -n 5 "$shot.said" | tr '\n' '|')"
 }
 
 # Waits for the game to end by itself, for as long as a loaded machine or a sanitizer's checks at

@@ -10,7 +10,7 @@ source "$(dirname "$0")/blackbox.sh"
 [ ${#reader[@]} -gt 0 ] || fail "no --reader given"
 
 start_game
-trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"*' EXIT
 
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "$(px 226)x$(px 161)" ] || fail "the window's client area is $geometry, not $(px 226)x$(px 161)"

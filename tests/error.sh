@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/blackbox.sh"
 
 start_game
-trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"*' EXIT
 xdotool key space
 box=$(find_window '^Ten Coins$' 20) || fail "a failed flip showed no box titled Ten Coins"
 kill -0 "$pid" 2>/dev/null || fail "the game ended before its error was dismissed"

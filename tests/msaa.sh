@@ -16,7 +16,7 @@ source "$(dirname "$0")/blackbox.sh"
 reader=("${client[@]}" read)
 
 start_game
-trap 'kill $pid 2>/dev/null || true; rm -f "$shot"' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -f "$shot"*' EXIT
 
 names=$("${client[@]}" names | tr -d '\r')
 expected=$(cat <<'NAMES'

@@ -10,7 +10,7 @@ set -euo pipefail
 source "$(dirname "$0")/blackbox.sh"
 orca_home=$(mktemp -d)
 log=$orca_home/orca.log
-trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$shot" "$orca_home"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$shot"* "$orca_home"' EXIT
 
 # Orca's utterances, one a line, without the keys it echoes ("tab", "space").
 spoken() {
