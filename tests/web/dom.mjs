@@ -130,8 +130,11 @@ await story('a large viewport shows the window framed, centred and scaled to fit
   await until(page, { caption: 'Form1' }, 'the caption at the start');
   await page.click('#Flip');
   flipReads(await flipped(page), 5);
+  // The viewport's new size shows before its resize event: wait for the event, whose listener,
+  // added after the page's own, runs once the page has refitted.
+  await page.evaluate(() => addEventListener('resize', () => { window.turned = true; }, { once: true }));
   await page.setViewport({ width: 700, height: 1000 }).catch(() => {});
-  await page.waitForFunction(() => innerWidth === 700);
+  await page.waitForFunction(() => window.turned === true);
   const turned = await fitted();
   expect([turned.centre, turned.fill], [[350, 500], 100], 'the window\'s centre and share of the viewport, turned,');
 });
