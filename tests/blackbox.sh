@@ -47,8 +47,15 @@ find_window() {
 # Starts the game and waits for its window, titled Form1 once the game has loaded, and gives it
 # the focus. Sets pid and window.
 start_game() {
-    "${program[@]}" 2>"$shot.said" &
-    pid=$!
+    launch
+    if ! window=$(find_window '^Form1$' 30); then
+        # Chromium, about once in a few hundred starts, shows no window at all, and stays so. A
+        # game that shows any window, or none twice running, is failed.
+        [ -z "$(shown_titles)" ] || fail "no window titled Form1 appeared; $(what_shows)"
+        echo "NOTE: nothing at all was shown 30 s after the start: started again" >&2
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+        launch
+    fi
     for _ in 1 2 3; do
         window=$(find_window '^Form1$' 30) || fail "no window titled Form1 appeared; $(what_shows)"
         xdotool windowfocus --sync "$window" 2>/dev/null && return 0
@@ -56,13 +63,20 @@ start_game() {
     fail "the window titled Form1 went away before it took the focus; $(what_shows)"
 }
 
+launch() {
+    "${program[@]}" 2>"$shot.said" &
+    pid=$!
+}
+
+shown_titles() {
+    xdotool search --onlyvisible --name . 2>/dev/null | while read -r shown; do
+        xdotool getwindowname "$shown" 2>/dev/null; done | sort -u | paste -sd '|' -
+}
+
 # What there is to see when the window does not come: the shown windows' titles, the program's
 # last words.
 what_shows() {
-    local titles
-    titles=$(xdotool search --onlyvisible --name . 2>/dev/null | while read -r shown; do
-        xdotool getwindowname "$shown" 2>/dev/null; done | sort -u | paste -sd '|' -)
-    echo "shown: '$titles'; the program said: $(tail -n 5 "$shot.said" | tr '\n' '|')"
+    echo "shown: '$(shown_titles)'; the program said: $(tail -n 5 "$shot.said" | tr '\n' '|')"
 }
 
 # Waits for the game to end by itself, for as long as a loaded machine or a sanitizer's checks at
