@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # The browser build's tests: the rules in WebAssembly under node; the same black-box scripts as the
 # desktop builds, against the page in Chromium's app window under Xvfb, read back through the
-# browser's debugging port; and what X cannot see, in headless Chromium and Firefox ESR.
+# browser's debugging port; and what X cannot see, in headless Chromium and Firefox ESR, and in
+# WebKit.
 
 # The rules as the page computes them, under node.
 add_executable(rules_check rules_check.cpp exactpayout.h)
@@ -32,7 +33,12 @@ add_test(NAME orca_chromium COMMAND dbus-run-session -- ${CMAKE_CURRENT_SOURCE_D
     ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/orca.sh --title-trimmed ${launch} ${page})
 set_tests_properties(orca_chromium PROPERTIES ENVIRONMENT ACCESSIBILITY_ENABLED=1)
 
-foreach(engine chromium firefox)
-    add_test(NAME page_in_${engine} COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/dom.mjs ${engine}
-        ${page} $<TARGET_FILE:tencoins_faulty> ${CMAKE_BINARY_DIR}/site)
+# WebKit's browser opens a real window, in a screen as large as the stories' largest viewport.
+foreach(engine chromium firefox webkit)
+    set(display)
+    if(engine STREQUAL webkit)
+        set(display xvfb-run -a -s "-screen 0 1400x1200x24")
+    endif()
+    add_test(NAME page_in_${engine} COMMAND ${display} node ${CMAKE_CURRENT_SOURCE_DIR}/web/dom.mjs
+        ${engine} ${page} $<TARGET_FILE:tencoins_faulty> ${CMAKE_BINARY_DIR}/site)
 endforeach()

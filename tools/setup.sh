@@ -24,9 +24,9 @@ windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine6
     icoutils)
 # And the page: Emscripten to build it, pngquant and optipng to make the app's icons small,
 # Chromium to open it as an app window, and for its tests Firefox ESR as well, with node and npm
-# to drive both.
+# to drive both, and WebKit's browser with its WebDriver, which a window manager gives the focus.
 web_packages=(emscripten pngquant optipng librsvg2-bin chromium)
-web_check_packages=("${web_packages[@]}" firefox-esr nodejs)
+web_check_packages=("${web_packages[@]}" firefox-esr nodejs webkit2gtk-driver openbox)
 emscripten_toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
 as_root() {

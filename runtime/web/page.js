@@ -42,8 +42,10 @@ mergeInto(LibraryManager.library, {
     },
 
     // Tab and Shift+Tab go round Flip and the scroll bars in the window's order, as on a desktop.
+    // WebKitGTK can name Shift+Tab's key Unidentified; its code is still Tab.
     tab: function (event) {
-      if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
+      var tab = event.key === 'Tab' || (event.key === 'Unidentified' && event.code === 'Tab');
+      if (!tab || event.altKey || event.ctrlKey || event.metaKey) return;
       event.preventDefault();
       var order = Page.focusOrder, at = order.indexOf(document.activeElement);
       var next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)

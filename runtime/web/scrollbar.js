@@ -103,8 +103,19 @@ ScrollBar.prototype.partAt = function (event) {
   if (this.less.contains(event.target)) return 'less';
   if (this.more.contains(event.target)) return 'more';
   if (this.thumb.contains(event.target)) return 'thumb';
-  var thumb = this.thumb.getBoundingClientRect();
-  return event.clientX < thumb.left ? 'pageLess' : 'pageMore';
+  return event.clientX < this.span(this.thumb).left ? 'pageLess' : 'pageMore';
+};
+
+// Where an element of the bar lies across the page, in the pointer's pixels. Scaled with CSS zoom,
+// WebKit gives an element's box unzoomed while the pointer is in the page's pixels; Chromium and
+// Firefox zoom both. The bar's own box against its layout width tells which it is.
+ScrollBar.prototype.span = function (element) {
+  var zoom = 1;
+  for (var each = this.bar; each; each = each.parentElement)
+    zoom *= parseFloat(getComputedStyle(each).zoom) || 1;
+  var perBoxPixel = zoom * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
+  var box = element.getBoundingClientRect();
+  return { left: box.left * perBoxPixel, right: box.right * perBoxPixel, width: box.width * perBoxPixel };
 };
 
 ScrollBar.prototype.pointerDown = function (event) {
@@ -134,7 +145,7 @@ ScrollBar.prototype.pointerDown = function (event) {
 ScrollBar.prototype.step = function () {
   var press = this.press, settings = this.settings;
   var under = document.elementFromPoint(press.x, press.y);
-  var thumb = this.thumb.getBoundingClientRect();
+  var thumb = this.span(this.thumb);
   switch (press.part) {
     case 'less': if (this.less.contains(under)) this.ask(settings.value - settings.arrowStep); break;
     case 'more': if (this.more.contains(under)) this.ask(settings.value + settings.arrowStep); break;
@@ -144,8 +155,7 @@ ScrollBar.prototype.step = function () {
 };
 
 ScrollBar.prototype.dragFraction = function (event) {
-  var track = this.track.getBoundingClientRect(), thumb = this.thumb.getBoundingClientRect();
-  var travel = track.width - thumb.width;
+  var travel = this.span(this.track).width - this.span(this.thumb).width;
   var fraction = this.press.fraction + (event.clientX - this.press.x) / travel;
   return Math.max(0, Math.min(1, fraction));
 };

@@ -3,14 +3,18 @@
 // after a flip, the labels, what the page tells a screen reader, the keys and the touch of this
 // engine, the framed layout in a large viewport, the bare one in a window the client's size, the
 // site served over http (installable, offline, updated), what an accessibility checker finds in
-// every layout, and an error in a handler reported and stopping the game.
-// Usage: node tests/web/dom.mjs chromium|firefox PAGE FAULTY_PAGE SITE_FOLDER
+// every layout, and an error in a handler reported and stopping the game. The same stories in each
+// engine: Chromium and Firefox through puppeteer, WebKit through its WebDriver (webdriver.mjs, in
+// an X display).
+// Usage: node tests/web/dom.mjs chromium|firefox|webkit PAGE FAULTY_PAGE SITE_FOLDER
+import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import { launchWebKit } from './webdriver.mjs';
 
 const [engine, pagePath, faultyPath, siteFolder] = process.argv.slice(2);
 const engines = {
@@ -21,11 +25,19 @@ const engines = {
   },
   firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
 };
-const browser = await puppeteer.launch({ headless: true, ...engines[engine] });
+const browser = engine === 'webkit' ? await launchWebKit()
+  : await puppeteer.launch({ headless: true, ...engines[engine] });
+// The narrowest window WebKit's MiniBrowser makes is about 447 pixels wide: there the window the
+// client area's height is as wide as that, which lays the page out as bare as at 226.
+const narrowest = engine === 'webkit' ? 447 : 226;
 const pageUrl = pathToFileURL(pagePath).href;
 let failures = 0;
 
-async function story(name, run) {
+async function story(name, run, { skip } = {}) {
+  if (skip) {
+    console.log(`SKIP: ${engine}: ${name}: ${skip}`);
+    return;
+  }
   try {
     await run();
     console.log(`PASS: ${engine}: ${name}`);
@@ -40,11 +52,13 @@ function expect(actual, expected, what) {
   if (a !== e) throw new Error(`${what} is ${a}, not ${e}`);
 }
 
-async function open(url, width = 226, height = 161, device = {}) {
+async function open(url, width = narrowest, height = 161, device = {}) {
   const page = await browser.newPage();
-  page.errors = [];
-  page.on('console', (message) => { if (message.type() === 'error') page.errors.push(message.text()); });
-  page.on('pageerror', (error) => page.errors.push(error.message));
+  if (page.on) {
+    page.errors = [];
+    page.on('console', (message) => { if (message.type() === 'error') page.errors.push(message.text()); });
+    page.on('pageerror', (error) => page.errors.push(error.message));
+  }
   // Firefox ESR 140 knows no screen orientation, which the driver sets along with the viewport;
   // the viewport is set all the same, as the check below makes sure.
   await page.setViewport({ width, height, ...device }).catch(() => {});
@@ -82,12 +96,18 @@ async function until(page, expected, what) {
   }
 }
 
-// The centre of an element, in the page's coordinates.
-async function centre(page, selector) {
+// An element's box in the page's pixels, where the pointer lands; WebKit's layer knows its own.
+async function box(page, selector) {
+  if (page.box) return page.box(selector);
   return page.$eval(selector, (element) => {
-    const box = element.getBoundingClientRect();
-    return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
+    const { left, top, right, bottom, width, height } = element.getBoundingClientRect();
+    return { left, top, right, bottom, width, height };
   });
+}
+
+async function centre(page, selector) {
+  const { left, top, width, height } = await box(page, selector);
+  return { x: left + width / 2, y: top + height / 2 };
 }
 
 // Waits for the caption to report a flip and the live region to tell it, and reads the window then.
@@ -110,17 +130,18 @@ function flipReads(seen, guess) {
 
 await story('a large viewport shows the window framed, centred and scaled to fit, and again when it turns', async () => {
   const page = await open(pageUrl, 1000, 700);
-  const fitted = () => page.evaluate(() => {
-    const frame = document.getElementById('window');
-    const box = frame.getBoundingClientRect();
-    return {
+  const fitted = async () => {
+    const [frame, client] = [await box(page, '#window'), await box(page, '#client')];
+    const seen = await page.evaluate(() => ({
       framed: document.body.classList.contains('framed'),
       caption: getComputedStyle(document.getElementById('caption')).display,
-      centre: [Math.round(box.left + box.width / 2), Math.round(box.top + box.height / 2)],
-      fill: Math.round(Math.max(box.width / (innerWidth - 32), box.height / (innerHeight - 32)) * 100),
-      clientScale: Math.round(document.getElementById('client').getBoundingClientRect().width / 226 * 100) / 100,
-    };
-  });
+      viewport: [innerWidth, innerHeight],
+    }));
+    return { ...seen,
+      centre: [Math.round(frame.left + frame.width / 2), Math.round(frame.top + frame.height / 2)],
+      fill: Math.round(Math.max(frame.width / (seen.viewport[0] - 32), frame.height / (seen.viewport[1] - 32)) * 100),
+      clientScale: Math.round(client.width / 226 * 100) / 100 };
+  };
   const layout = await fitted();
   expect(layout.framed, true, 'framed');
   expect(layout.caption, 'flex', 'the caption bar\'s display');
@@ -141,12 +162,10 @@ await story('a large viewport shows the window framed, centred and scaled to fit
 
 await story('a window the size of the client area is the client area alone, from a file, with no worker', async () => {
   const page = await open(pageUrl);
-  expect([await page.$('link[rel=manifest]'), page.errors], [null, []], 'the manifest and the console\'s errors');
-  const box = await page.$eval('#client', (client) => {
-    const { left, top, width, height } = client.getBoundingClientRect();
-    return [left, top, width, height];
-  });
-  expect(box, [0, 0, 226, 161], 'the client area');
+  // WebKit's driver cannot read the console.
+  expect([await page.$('link[rel=manifest]'), page.errors ?? []], [null, []], 'the manifest and the console\'s errors');
+  const { left, top, width, height } = await box(page, '#client');
+  expect([left, top, width, height], [0, 0, 226, 161], 'the client area');
   expect(await page.$eval('#caption', (caption) => caption.getBoundingClientRect().width <= 1), true,
     'the caption bar hidden');
 });
@@ -234,11 +253,11 @@ await story('touch: a tap on an arrow, a thumb flicked, and a tap on Flip at onc
   const flip = await centre(page, '#Flip');
   await page.touchscreen.tap(flip.x, flip.y);
   flipReads(await flipped(page), 5);
-});
+}, { skip: engine === 'webkit' && 'WebKit\'s driver turns a finger into the mouse' });
 
 // The driver turns the wheel in pixels, and the engines count a notch (wheelDelta 120) as
 // different distances.
-const notch = { chromium: 100, firefox: 40 }[engine];
+const notch = { chromium: 100, firefox: 40, webkit: 40 }[engine];
 
 await story('the mouse wheel over a scroll bar: three steps a notch, never more than a page', async () => {
   const page = await open(pageUrl);
@@ -252,30 +271,52 @@ await story('the mouse wheel over a scroll bar: three steps a notch, never more 
   await until(page, { Choose: '4' }, 'after a notch up on the guess');
 });
 
-await story('the mouse: an arrow clicked for a tenth of a second steps once, a thumb lands under the pointer', async () => {
-  const page = await open(pageUrl);
-  const more = await centre(page, '#BetScroll .more');
-  await page.mouse.move(more.x, more.y);
-  await page.mouse.down();
-  await new Promise((resolve) => setTimeout(resolve, 100));
-  await page.mouse.up();
-  await until(page, { Bet: '1' }, 'after a click of 100 ms on the bet\'s right arrow');
-  // The thumb's centre dragged to where it stands at the end of its travel, then to the middle.
-  const track = await page.$eval('#BetScroll .track', (element) => {
-    const box = element.getBoundingClientRect();
-    return { left: box.left, right: box.right, y: box.top + box.height / 2 };
-  });
-  const half = (await page.$eval('#BetScroll .thumb', (thumb) => thumb.getBoundingClientRect().width)) / 2;
-  for (const [x, bets] of [[track.right - half, ['100']], [(track.left + track.right) / 2, ['49', '50', '51']]]) {
-    const [thumb, before] = [await centre(page, '#BetScroll .thumb'), (await read(page)).Bet];
-    await page.mouse.move(thumb.x, thumb.y);
-    await page.mouse.down();
-    await page.mouse.move(x, track.y, { steps: 5 });
-    await page.mouse.up();
-    await page.waitForFunction((from) => document.getElementById('Bet').textContent !== from, {}, before);
-    const bet = (await read(page)).Bet;
-    if (!bets.includes(bet))
-      throw new Error(`a drag to ${Math.round(x - track.left)} of the track's ${track.right - track.left} pixels gave the bet ${bet}, not ${bets.join(' or ')}`);
+// The mouse where the player sees the parts, the page scaled below 1 (a window lower than the
+// client area), about 1.5 and above 2.5 (framed).
+await story('the mouse at three scales: an arrow clicked for a tenth of a second steps once, the track pages on either side of the thumb, a thumb lands under the pointer', async () => {
+  for (const [width, height] of [[447, 123], [460, 313], [800, 560]]) {
+    const page = await open(pageUrl, width, height);
+    const scale = ((await box(page, '#client')).width / 226).toFixed(2);
+    const bar = async () => ({ track: await box(page, '#BetScroll .track'), thumb: await box(page, '#BetScroll .thumb') });
+    const click = async (x, y, ms = 0) => {
+      await page.mouse.move(x, y);
+      await page.mouse.down();
+      await new Promise((resolve) => setTimeout(resolve, ms));
+      await page.mouse.up();
+    };
+    // The bet once it has changed from what it was.
+    const after = async (what, from, bets) => {
+      await page.waitForFunction((was) => document.getElementById('Bet').textContent !== was, { timeout: 3000 }, String(from))
+        .catch(() => {});
+      const bet = (await read(page)).Bet;
+      if (!bets.includes(bet)) throw new Error(`at the scale ${scale}, ${what} gave the bet ${bet}, not ${bets.join(' or ')}`);
+      return Number(bet);
+    };
+    const more = await centre(page, '#BetScroll .more');
+    await click(more.x, more.y, 100);
+    await until(page, { Bet: '1' }, `at the scale ${scale}, after a click of 100 ms on the bet's right arrow`);
+    let { track, thumb } = await bar();
+    const y = track.top + track.height / 2;
+    await click((thumb.right + track.right) / 2, y);
+    await until(page, { Bet: '11' }, `at the scale ${scale}, after a click in the track right of the thumb`);
+    // The thumb's centre dragged to where it stands at the end of its travel, then to the middle:
+    // it lands under the pointer, to a whole pixel of the pointer's.
+    let bet = 11;
+    for (const [to, what] of [[track.right - thumb.width / 2, 'a drag to the end'],
+      [(track.left + track.right) / 2, 'a drag to the middle']]) {
+      const grip = await centre(page, '#BetScroll .thumb');
+      const [from, x] = [Math.round(grip.x), Math.round(to)];
+      const travel = track.width - thumb.width;
+      const lands = (pixels) => Math.max(0, Math.min(100, Math.round(bet + (x - from + pixels) / travel * 100)));
+      await page.mouse.move(from, Math.round(y));
+      await page.mouse.down();
+      await page.mouse.move(x, Math.round(y), { steps: 5 });
+      await page.mouse.up();
+      bet = await after(what, bet, [...new Set([lands(-0.5), lands(0), lands(0.5)])].map(String));
+    }
+    ({ track, thumb } = await bar());
+    await click((track.left + thumb.left) / 2, y);
+    await after('a click in the track left of the thumb', bet, [String(bet - 10)]);
   }
 });
 
@@ -291,6 +332,67 @@ await story('the focus mark is on the focused control only', async () => {
       `the marks with ${focused} focused`);
   }
 });
+
+// The page as the player sees it, in a viewport at one screen pixel to the CSS pixel: pixel(x, y)
+// gives the colour there as "r,g,b", read from a screenshot with ImageMagick.
+async function photograph(page) {
+  const { width } = page.viewport();
+  const rgb = execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'], { input: await page.screenshot() });
+  return (x, y) => {
+    const at = (Math.floor(y) * width + Math.floor(x)) * 3;
+    return `${rgb[at]},${rgb[at + 1]},${rgb[at + 2]}`;
+  };
+}
+
+// Each pixel of a box, but its frame, that differs from the first.
+function inkIn(pixel, { left, top, right, bottom }, ground = pixel(left + 2, top + 2)) {
+  let ink = 0;
+  for (let y = Math.ceil(top) + 1; y < bottom - 1; ++y)
+    for (let x = Math.ceil(left) + 1; x < right - 1; ++x) ink += pixel(x, y) !== ground;
+  return ink;
+}
+
+await story('a high-contrast theme, light and dark: the coins show their faces, the scroll bars their parts, the rest the theme\'s colours', async () => {
+  for (const scheme of ['light', 'dark']) {
+    const page = await open(pageUrl);
+    await (await page.createCDPSession()).send('Emulation.setEmulatedMedia', { features: [
+      { name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: scheme }] });
+    const themed = await page.evaluate(() => {
+      const probe = document.body.appendChild(document.createElement('div'));
+      probe.style.forcedColorAdjust = 'none';
+      const system = (name) => { probe.style.color = name; return getComputedStyle(probe).color; };
+      const style = (id) => getComputedStyle(document.getElementById(id));
+      const seen = { labels: ['Bet', 'Choose', 'Money'].map((id) => style(id).color === system('CanvasText')),
+        flip: style('Flip').color === system('ButtonText'), client: style('client').backgroundColor === system('Canvas') };
+      probe.remove();
+      return seen;
+    });
+    expect(themed, { labels: [true, true, true], flip: true, client: true },
+      `in the ${scheme} theme, the labels, Flip and the window in the theme's colours`);
+    await page.click('#Flip');
+    const seen = await flipped(page);
+    let pixel = await photograph(page);
+    for (const [index, coin] of seen.coins.entries()) {
+      const { x, y } = await centre(page, `#Qtr${index + 1}`);
+      expect(pixel(x, y), coin.face === 'red' ? '255,0,0' : '0,255,0', `in the ${scheme} theme, ${coin.name}, ${coin.face},`);
+    }
+    const [bar, track, thumb] = [await box(page, '#BetScroll'), await box(page, '#BetScroll .track'), await box(page, '#BetScroll .thumb')];
+    const [free, middle] = [(thumb.right + track.right) / 2, bar.top + bar.height / 2];
+    const parts = {
+      arrows: [inkIn(pixel, await box(page, '#BetScroll .less')) > 4, inkIn(pixel, await box(page, '#BetScroll .more')) > 4],
+      thumb: pixel(thumb.left + thumb.width / 2, middle) !== pixel(free, middle),
+      track: pixel(free, bar.top) !== pixel(free, middle) && pixel(free, bar.bottom - 1) !== pixel(free, middle),
+    };
+    await page.focus('#BetScroll');
+    const unfocused = pixel;
+    pixel = await photograph(page);
+    let mark = 0;
+    for (let y = Math.ceil(thumb.top); y < thumb.bottom; ++y)
+      for (let x = Math.ceil(thumb.left); x < thumb.right; ++x) mark += pixel(x, y) !== unfocused(x, y);
+    expect({ ...parts, mark: mark > 4 }, { arrows: [true, true], thumb: true, track: true, mark: true },
+      `in the ${scheme} theme, the bet's scroll bar shows its parts and its focus mark`);
+  }
+}, { skip: engine !== 'chromium' && 'only Chromium\'s driver emulates forced colours' });
 
 // Serves a folder on loopback, index.html for the folder itself; publish(name, text) serves a file
 // anew, and offline = true lets no request through, as when the network is gone.
@@ -319,7 +421,7 @@ await story('the site: installable; once visited, it plays with no network; a ne
   const site = await serve(siteFolder);
   try {
     let page = await open(site.url);
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
     if (engine === 'chromium') {
       const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
       expect(installabilityErrors, [], 'what keeps Chromium from installing the site');
@@ -342,7 +444,7 @@ await story('the site: installable; once visited, it plays with no network; a ne
     page = await open(site.url);
     expect(await page.evaluate(() => document.querySelector('meta[name=version]')?.content), '2',
       'the version a visit after its publication shows');
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
     await offlineStart('2');
   } finally {
     site.close();
@@ -352,8 +454,8 @@ await story('the site: installable; once visited, it plays with no network; a ne
 const axeSource = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 await story('an accessibility checker finds nothing, in every layout, before and after a flip', async () => {
-  const layouts = { bare: [226, 161], framed: [1000, 700],
-    phone: [390, 844, { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }] };
+  const layouts = { bare: [narrowest, 161], framed: [1000, 700],
+    phone: engine === 'webkit' ? [447, 806] : [390, 844, { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }] };
   for (const [layout, viewport] of Object.entries(layouts)) {
     const page = await open(pageUrl, ...viewport);
     await page.addScriptTag({ path: axeSource });
@@ -362,9 +464,9 @@ await story('an accessibility checker finds nothing, in every layout, before and
         await page.click('#Flip');
         await flipped(page);
       }
-      const { violations } = await page.evaluate(() => axe.run());
-      expect(violations.map((found) => `${found.id} at ${found.nodes.map((node) => node.target).join(', ')}`),
-        [], `what it finds in the ${layout} layout ${moment} a flip`);
+      const violations = await page.evaluate(async () => (await axe.run()).violations
+        .map((found) => `${found.id} at ${found.nodes.map((node) => node.target).join(', ')}`));
+      expect(violations, [], `what it finds in the ${layout} layout ${moment} a flip`);
     }
   }
 });
