@@ -108,6 +108,27 @@ for step in "${keys_on_bet[@]}" "${keys_on_guess[@]}" "Tab focus=Flip" \
 done
 echo "PASS: keys move the focused scroll bars by their steps, and the labels and money follow"
 
+# A click on a scroll bar gives it the focus, as a Windows scroll bar takes it, and the arrow keys
+# then move that bar; a click anywhere inside Flip flips, its corners included. The guess's track
+# is clicked right of its thumb before each corner, so that each flip has a guess of its own.
+context="after the keys" expect focus=Flip Bet=0 Choose=0
+for corner in "65 1" "223 1" "65 31" "223 31"; do
+    guess=$(( ${seen[Choose]} + 1 ))
+    at 200 64 click 1
+    context="after a click in the guess's track" expect focus=ChooseScroll "Choose=$guess"
+    read -r x y <<<"$corner"
+    at "$x" "$y" click 1
+    expect_flip_of "$guess"
+    context="after a click at $x,$y inside Flip" expect focus=Flip "Choose=$guess"
+done
+at 72 64 click 1
+xdotool key Right
+context="after a click on the bet's left arrow, and Right" expect focus=BetScroll Bet=1 \
+    "Money=$(money_text $((money - 1)))"
+xdotool key Left Tab Home Tab
+context="with the guess back at 0" expect focus=Flip Bet=0 Choose=0
+echo "PASS: a click on a scroll bar gives it the focus; a click in any corner of Flip flips"
+
 # The mouse on the bet's scroll bar, which keeps the focus: its arrows step by 1, a click in its
 # track pages by 10 towards the click, a held arrow repeats, the wheel moves three steps a notch,
 # never more than a page, and a notch past either end leaves the bar there and the game playing.

@@ -25,6 +25,8 @@ void WheelTest::turnsMoveByStepsPerNotch_data()
     QTest::newRow("a notch away lowers by three steps")
         << QList<int> { 120 } << 1 << 10 << QList<int> { -3 };
     QTest::newRow("never more than a page") << QList<int> { -1200 } << 1 << 10 << QList<int> { 10 };
+    QTest::newRow("a fast spin keeps nothing past its page for the next notch")
+        << QList<int> { -1200, -120 } << 1 << 10 << QList<int> { 10, 3 };
     QTest::newRow("the guess's page is one step")
         << QList<int> { -120, 120 } << 1 << 1 << QList<int> { 1, -1 };
     QTest::newRow("fine wheels' parts of a notch add up")
