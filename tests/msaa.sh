@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # What a Windows screen reader reads of the window, through MSAA, with the client beside the game:
 # every control and coin by name, a coin found where the pointer is, and each flip told coin by
-# coin as a change of its description, and as a whole, with the money, by the focused Flip.
+# coin as a change of its description, and as a whole, with the money, by the focused Flip, which
+# forgets it when the focus leaves.
 # (Faces and places against the screen: tests/e2e.sh.)
 # Usage: xvfb-run -a tests/msaa.sh wine msaa_client.exe -- wine tencoins.exe
 set -euo pipefail
@@ -74,3 +75,10 @@ but the coins and the money read
 $faces
 $told"
 echo "PASS: a flip tells each coin's new face, and Flip '${told#Flip=}'"
+
+# What Flip told is forgotten once the focus leaves it: coming back, a screen reader reads no old
+# result as if it were new.
+context="after the flip" expect "Flip description=${told#Flip=}"
+xdotool key Tab shift+Tab
+context="after Tab away from Flip and back" expect focus=Flip "Flip description="
+echo "PASS: Flip's description is empty once the focus has left it and come back"

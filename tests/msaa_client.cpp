@@ -2,7 +2,8 @@
 // Reads the game's window as a Windows screen reader does, through MSAA, from beside it in the
 // same Wine prefix. A console program; prints UTF-8 lines of "what=value".
 //   msaa_client read         the window as tests/e2e.sh reads every build: title, focus, labels,
-//                            scroll bars' values, each coin's face and place in the client area
+//                            scroll bars' values, each coin's face and place in the client area;
+//                            and Flip's description
 //   msaa_client names        every element of the client area: its name and, for a window, its
 //                            client area's name (what is read when it has the focus)
 //   msaa_client hit X Y      the element at a point of the client area
@@ -178,7 +179,9 @@ void read()
         if (focused(own, Self))
             std::printf(
                 "focus=%s\n", kind == "Button" ? called.c_str() : scrollBarName(called).c_str());
-        if (kind == "Static") {
+        if (kind == "Button") {
+            std::printf("%s description=%s\n", called.c_str(), description(own, Self).c_str());
+        } else if (kind == "Static") {
             labels.push_back({ place(window, own, Self), called });
         } else if (kind == "ScrollBar") {
             // MSAA under Wine gives a scroll bar no value; the control itself tells.
