@@ -320,6 +320,31 @@ await story('the mouse at three scales: an arrow clicked for a tenth of a second
   }
 });
 
+await story('the live region: a burst of five flips is told once, the last; flips a moment apart are each told, the same words again too', async () => {
+  const page = await open(pageUrl);
+  await page.evaluate(() => {
+    const region = document.getElementById('announcer');
+    window.told = [];
+    new MutationObserver(() => window.told.push(region.textContent)).observe(region, { childList: true, characterData: true, subtree: true });
+    for (let flip = 0; flip < 5; ++flip) document.getElementById('Flip').click();
+  });
+  const last = await flipped(page);
+  await new Promise((resolve) => { setTimeout(resolve, 300); });
+  expect(await page.evaluate(() => window.told), [last.announced], 'what five flips in a burst told');
+  // A bet of 0 keeps the money: flips 300 ms apart until two in a row come out the same.
+  for (let flips = 1; ; ++flips) {
+    const before = await page.evaluate(() => window.told);
+    await page.evaluate(() => { setTimeout(() => document.getElementById('Flip').click(), 300); });
+    await page.waitForFunction((count) => window.told.length > count, { timeout: 3000 }, before.length)
+      .catch(() => { throw new Error(`flip ${flips} after "${before.at(-1)}" was not told`); });
+    await new Promise((resolve) => { setTimeout(resolve, 200); });
+    const now = await page.evaluate(() => window.told);
+    expect(now.length, before.length + 1, `the messages told after flip ${flips} a moment apart`);
+    if (now.at(-1) === before.at(-1)) break;
+    if (flips === 60) throw new Error('60 flips without two in a row the same');
+  }
+});
+
 await story('the focus mark is on the focused control only', async () => {
   const page = await open(pageUrl);
   for (const focused of ['Flip', 'BetScroll', 'ChooseScroll']) {
@@ -394,38 +419,61 @@ await story('a high-contrast theme, light and dark: the coins show their faces, 
   }
 }, { skip: engine !== 'chromium' && 'only Chromium\'s driver emulates forced colours' });
 
-// Serves a folder on loopback, index.html for the folder itself; publish(name, text) serves a file
-// anew, and offline = true lets no request through, as when the network is gone.
-async function serve(folder) {
-  const published = {};
+// Serves a folder on loopback as a static host does: under a path below the root, with caching
+// headers on every file, nothing outside the path. publish(name, text) serves a file anew;
+// failNext(name, status) answers the next request for it with that error, as a host does while a
+// new version is being copied; offline = true lets no request through, as when the network is
+// gone.
+async function serve(folder, path = '/games/tencoins/') {
+  const published = {}, failing = {};
   const types = { html: 'text/html', js: 'text/javascript', webmanifest: 'application/manifest+json', png: 'image/png' };
-  const site = { offline: false, publish: (name, text) => { published[name] = text; } };
+  const site = { offline: false, publish: (name, text) => { published[name] = text; },
+    failNext: (name, status) => { failing[name] = status; } };
   const server = createServer((request, response) => {
     if (site.offline) return request.socket.destroy();
-    const name = new URL(request.url, 'http://host').pathname.slice(1) || 'index.html';
+    const address = new URL(request.url, 'http://host').pathname;
+    const name = address.startsWith(path) ? address.slice(path.length) || 'index.html' : undefined;
+    const headers = { 'Cache-Control': 'max-age=600' };
+    if (name in failing) {
+      response.writeHead(failing[name], { ...headers, 'Content-Type': 'text/html' }).end('<title>Down for a deploy</title>');
+      delete failing[name];
+      return;
+    }
     try {
+      if (name === undefined) throw new Error('not the game\'s');
       const body = published[name] ?? readFileSync(join(folder, name));
-      response.writeHead(200, { 'Content-Type': types[name.split('.').pop()] ?? 'text/plain' });
+      response.writeHead(200, { ...headers, 'Content-Type': types[name.split('.').pop()] ?? 'text/plain' });
       response.end(body);
     } catch {
-      response.writeHead(404).end();
+      response.writeHead(404, headers).end();
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  site.url = `http://127.0.0.1:${server.address().port}/`;
+  site.url = `http://127.0.0.1:${server.address().port}${path}`;
   site.close = () => { server.closeAllConnections(); server.close(); };
   return site;
 }
 
-await story('the site: installable; once visited, it plays with no network; a new version replaces the old', async () => {
+// The worker in control, within ten seconds.
+function workerReady(page) {
+  return page.evaluate(() => Promise.race([navigator.serviceWorker.ready.then(() => true),
+    new Promise((resolve) => { setTimeout(() => resolve(false), 10000); })]))
+    .then((ready) => expect(ready, true, 'the worker ready'));
+}
+
+const version = (page) => page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? '1');
+
+await story('the site as a host serves it: installable and turning with the phone; once visited, it plays with no network; an error while a new version is copied is never kept; the new version replaces the old', async () => {
   const site = await serve(siteFolder);
   try {
     let page = await open(site.url);
-    await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+    await workerReady(page);
     if (engine === 'chromium') {
       const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
       expect(installabilityErrors, [], 'what keeps Chromium from installing the site');
     }
+    const { orientation } = await page.evaluate(() => fetch('manifest.webmanifest').then((answer) => answer.json()));
+    expect(['any', 'natural', undefined].includes(orientation), true, `the manifest's orientation "${orientation}" turning with the phone`);
     const offlineStart = async (what) => {
       site.offline = true;
       await page.reload();
@@ -433,18 +481,21 @@ await story('the site: installable; once visited, it plays with no network; a ne
       await page.click('#Flip');
       flipReads(await flipped(page), 5);
       site.offline = false;
-      const seen = await page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? '1');
-      expect(seen, what, 'the version that started with no network');
+      expect(await version(page), what, 'the version that started with no network');
     };
+    await offlineStart('1');
+    // A visit while the host answers with an error still plays the version kept.
+    site.failNext('index.html', 503);
+    page = await open(site.url);
+    expect(await version(page), '1', 'the version a visit shows while the host fails');
     await offlineStart('1');
     // A new version published: the page and a worker with a new cache.
     const index = readFileSync(join(siteFolder, 'index.html'), 'utf8');
     site.publish('index.html', index.replace('<head>', '<head><meta name="version" content="2">'));
     site.publish('sw.js', readFileSync(join(siteFolder, 'sw.js'), 'utf8').replace(/tencoins-\w+/, 'tencoins-2'));
     page = await open(site.url);
-    expect(await page.evaluate(() => document.querySelector('meta[name=version]')?.content), '2',
-      'the version a visit after its publication shows');
-    await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+    expect(await version(page), '2', 'the version a visit after its publication shows');
+    await workerReady(page);
     await offlineStart('2');
   } finally {
     site.close();
