@@ -56,3 +56,12 @@ install xvfb unknown
 [[ $said == *"Installing xvfb unknown failed"*"Unable to locate package unknown"* ]] \
     || fail "the failure does not name the package and apt's reason: $said"
 echo "PASS: a package apt cannot install fails the install, named with apt's reason"
+
+# The two commands refuse what they do not know, before they install or build anything.
+rm -f "$stand_ins/calls"
+for command in "play --wbe" "check --quik" "play --web extra"; do
+    said=$(PATH="$stand_ins:$PATH" "$(dirname "$0")/../${command%% *}" ${command#* } 2>&1) && status=0 || status=$?
+    [ "$status" -eq 2 ] && [[ $said == "usage: ./${command%% *} "* ]] && [ ! -e "$stand_ins/calls" ] \
+        || fail "./$command: status $status, said: $said"
+done
+echo "PASS: ./play and ./check refuse an argument they do not know, with a usage line"

@@ -198,7 +198,8 @@ void Form1Widget::setValue(Control control, int value)
 void Form1Widget::setTitle(const std::string &title)
 {
     setWindowTitle(QString::fromStdString(title));
-    // The title reports the flip; a blind player hears it as a sighted one reads it.
+    // A screen reader that reads the window's name finds the flip there, as a sighted player
+    // does; what a blind player hears of each flip is the announcement.
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
