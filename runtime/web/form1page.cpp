@@ -93,17 +93,15 @@ void Form1Page::flipClicked()
 void Form1Page::scrollRequested(Control scrollBar, int requested)
 {
     expect(scrollBar, ControlKind::ScrollBar);
-    const ScrollSettings &settings = describe(scrollBar).scroll;
-    setValue(scrollBar, std::clamp(requested, settings.minimum, settings.maximum));
+    setValue(scrollBar, heldToRange(describe(scrollBar).scroll, requested));
 }
 
 void Form1Page::wheelTurned(Control scrollBar, int delta)
 {
     expect(scrollBar, ControlKind::ScrollBar);
-    const ScrollSettings &settings = describe(scrollBar).scroll;
-    const int move = m_wheelSteps.at(std::size_t(number(scrollBar)))
-                         .take(delta, settings.arrowStep, settings.pageStep);
-    scrollRequested(scrollBar, value(scrollBar) + move);
+    setValue(scrollBar,
+        afterWheelTurn(m_wheelSteps.at(std::size_t(number(scrollBar))), describe(scrollBar).scroll,
+            value(scrollBar), delta));
 }
 
 void Form1Page::expect(Control control, ControlKind kind) const
@@ -135,11 +133,8 @@ int Form1Page::value(Control scrollBar) const
 
 void Form1Page::setValue(Control scrollBar, int newValue)
 {
-    if (value(scrollBar) == newValue)
-        return;
-    page_set_value(number(scrollBar), newValue);
-    // The page's scroll bar tells nobody of a value set here: raise the change now, nested.
-    m_form.scrollChanged(scrollBar);
+    setAndRaiseChange(m_form, scrollBar, value(scrollBar), newValue,
+        [&](int shown) { page_set_value(number(scrollBar), shown); });
 }
 
 void Form1Page::setTitle(const std::string &title)

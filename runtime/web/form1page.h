@@ -3,6 +3,7 @@
 
 #include "runtime/wheel.h"
 #include "window/form1.h"
+#include "window/scrolling.h"
 
 #include <array>
 

@@ -3,10 +3,11 @@
 // either end, a track and a thumb. The page has none: <input type=range> is a slider, which jumps
 // to a click in its track instead of paging and has no arrows.
 //
-// It never sets its own value. It asks for one (requestValue), and whoever owns the value sets it
-// back with setValue. Arrows step, a press in the track pages towards the pointer, both repeat
-// while held; a dragged thumb asks for its value only when it is let go; the keys work while it
-// has the focus; the wheel is passed on as it turns (turnWheel, in 120ths of a notch).
+// It never sets its own value. It asks for one (requestValue), which may lie past either end, and
+// whoever owns the value holds it to the range and sets it back with setValue. Arrows step, a press
+// in the track pages towards the pointer, both repeat while held; a dragged thumb asks for its
+// value only when it is let go; the keys work while it has the focus; the wheel is passed on as it
+// turns (turnWheel, in 120ths of a notch).
 //
 // Screen readers hear it as a slider, a value picked from a range: that is what it is to the
 // player, and a screen reader leaves a slider its arrow keys, where it would take them from a
@@ -80,11 +81,6 @@ ScrollBar.prototype.placeThumb = function (fraction) {
   this.thumb.style.left = 'calc((100% - var(--thumb)) * ' + fraction + ')';
 };
 
-ScrollBar.prototype.ask = function (value) {
-  var settings = this.settings;
-  this.requestValue(Math.max(settings.minimum, Math.min(settings.maximum, value)));
-};
-
 ScrollBar.prototype.keyDown = function (event) {
   var settings = this.settings, value = settings.value;
   var moves = {
@@ -95,7 +91,7 @@ ScrollBar.prototype.keyDown = function (event) {
   };
   if (!(event.key in moves) || event.altKey || event.ctrlKey || event.metaKey) return;
   event.preventDefault();
-  this.ask(moves[event.key]);
+  this.requestValue(moves[event.key]);
 };
 
 // Which part of the bar a press lands on: an arrow, the thumb, or the track on either side.
@@ -115,7 +111,8 @@ ScrollBar.prototype.span = function (element) {
     zoom *= parseFloat(getComputedStyle(each).zoom) || 1;
   var perBoxPixel = zoom * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
   var box = element.getBoundingClientRect();
-  return { left: box.left * perBoxPixel, right: box.right * perBoxPixel, width: box.width * perBoxPixel };
+  return { left: box.left * perBoxPixel, right: box.right * perBoxPixel,
+    width: box.width * perBoxPixel };
 };
 
 ScrollBar.prototype.pointerDown = function (event) {
@@ -147,10 +144,18 @@ ScrollBar.prototype.step = function () {
   var under = document.elementFromPoint(press.x, press.y);
   var thumb = this.span(this.thumb);
   switch (press.part) {
-    case 'less': if (this.less.contains(under)) this.ask(settings.value - settings.arrowStep); break;
-    case 'more': if (this.more.contains(under)) this.ask(settings.value + settings.arrowStep); break;
-    case 'pageLess': if (press.x < thumb.left) this.ask(settings.value - settings.pageStep); break;
-    case 'pageMore': if (press.x >= thumb.right) this.ask(settings.value + settings.pageStep); break;
+    case 'less':
+      if (this.less.contains(under)) this.requestValue(settings.value - settings.arrowStep);
+      break;
+    case 'more':
+      if (this.more.contains(under)) this.requestValue(settings.value + settings.arrowStep);
+      break;
+    case 'pageLess':
+      if (press.x < thumb.left) this.requestValue(settings.value - settings.pageStep);
+      break;
+    case 'pageMore':
+      if (press.x >= thumb.right) this.requestValue(settings.value + settings.pageStep);
+      break;
   }
 };
 
@@ -182,7 +187,7 @@ ScrollBar.prototype.pointerUp = function (event, released) {
   if (press.part !== 'thumb') return;
   this.bar.classList.remove('dragging');
   this.placeThumb(this.fractionOf(settings.value));
-  if (released) this.ask(dropped);
+  if (released) this.requestValue(dropped);
 };
 
 // Lets go of any press, as when the game stops taking input.

@@ -5,6 +5,7 @@
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/errorreport.h"
 #include "runtime/win32/widetext.h"
+#include "window/scrolling.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -374,7 +375,7 @@ void Form1Window::scroll(HWND scrollBar, WORD request)
         // SB_THUMBTRACK while a thumb is dragged, SB_ENDSCROLL after: nothing changes.
         return;
     }
-    setValue(which, std::clamp(target, settings.minimum, settings.maximum));
+    setValue(which, heldToRange(settings, target));
 }
 
 void Form1Window::wheel(POINT onScreen, int delta)
@@ -387,14 +388,13 @@ void Form1Window::wheel(POINT onScreen, int delta)
     const Control which = controlOf(under);
     if (describe(which).kind != ControlKind::ScrollBar)
         return;
-    const ScrollSettings &settings = describe(which).scroll;
     // The player's own setting, three unless changed; "a page a notch" is UINT_MAX, and more than
     // a page never moves anyway.
     UINT stepsPerNotch = WheelSteps::StepsPerNotch;
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &stepsPerNotch, 0);
-    const int move = m_wheelSteps[std::size_t(which)].take(
-        delta, settings.arrowStep, settings.pageStep, int(std::min<UINT>(stepsPerNotch, 1000)));
-    setValue(which, std::clamp(value(which) + move, settings.minimum, settings.maximum));
+    setValue(which,
+        afterWheelTurn(m_wheelSteps[std::size_t(which)], describe(which).scroll, value(which),
+            delta, int(std::min<UINT>(stepsPerNotch, 1000))));
 }
 
 std::optional<AccessibleCoin> Form1Window::findCoin(HWND window, int coin)
@@ -498,12 +498,10 @@ int Form1Window::value(Control scrollBar) const
 
 void Form1Window::setValue(Control scrollBar, int newValue)
 {
-    if (value(scrollBar) == newValue)
-        return;
-    SCROLLINFO position { sizeof position, SIF_POS, 0, 0, 0, newValue, 0 };
-    SetScrollInfo(control(scrollBar), SB_CTL, &position, TRUE);
-    // A Win32 scroll bar tells nobody of a position set by the program: raise the change here.
-    m_form.scrollChanged(scrollBar);
+    setAndRaiseChange(m_form, scrollBar, value(scrollBar), newValue, [&](int shown) {
+        SCROLLINFO position { sizeof position, SIF_POS, 0, 0, 0, shown, 0 };
+        SetScrollInfo(control(scrollBar), SB_CTL, &position, TRUE);
+    });
 }
 
 void Form1Window::setTitle(const std::string &title)
