@@ -8,8 +8,8 @@
 
 // The page's side, in page.js: each call acts on the control of that number in the description.
 extern "C" {
-void page_create_control(int control, int kind, const char *name, int left, int top, int width,
-    int height, const char *text, bool centred, bool bold, bool visible);
+void page_create_control(int control, const char *kind, const char *name, int left, int top,
+    int width, int height, const char *text, bool centred, bool bold, bool visible);
 void page_make_scroll_bar(int control, int minimum, int maximum, int value, int arrowStep,
     int pageStep, const char *accessibleName, int controls);
 void page_order_focus(const int *controls, int count);
@@ -34,6 +34,22 @@ int number(Control control)
     return static_cast<int>(control);
 }
 
+// A kind as the page's elements name it: their class, and for a button its tag.
+const char *kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::ScrollBar:
+        return "scrollbar";
+    case ControlKind::PushButton:
+        return "button";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Shape:
+        return "coin";
+    }
+    throw std::logic_error("A control of no kind the page knows.");
+}
+
 int coinNumber(int coin)
 {
     if (coin < 1 || coin > CoinCount)
@@ -55,7 +71,7 @@ void Form1Page::createControls()
     // Created in the description's order, so later controls lie on top where they overlap.
     for (const ControlDescription &description : ControlDescriptions) {
         const TwipRect &bounds = description.bounds;
-        page_create_control(number(description.control), static_cast<int>(description.kind),
+        page_create_control(number(description.control), kindName(description.kind),
             description.name, logicalPixels(bounds.left), logicalPixels(bounds.top),
             logicalPixels(bounds.width), logicalPixels(bounds.height), description.text,
             description.alignment == TextAlignment::Centred, description.bold, description.visible);

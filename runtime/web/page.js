@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the game window: the elements that stand for Form1's controls, built and
 // changed as the C++ front end (form1page.cpp) asks, and the player's events passed back to it
-// (main.cpp). Controls are numbered as in the window description, coins from 1 to 10.
+// (main.cpp). Controls are numbered as in the window description, coins from 1 to 10; a control's
+// kind comes by name (scrollbar, button, label, coin), which is also its class.
 
 mergeInto(LibraryManager.library, {
   $Page: {
@@ -31,24 +32,24 @@ mergeInto(LibraryManager.library, {
     // scaled to fit, and fits it again as that changes size or turns. Worked out from the sizes
     // alone: asking the page for its layout here would lay it out twice before it is shown.
     fit: function () {
-      var client = Page.clientSize, frame = Page.frame;
-      var framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
+      const client = Page.clientSize, frame = Page.frame;
+      const framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
       document.body.classList.toggle('framed', framed);
-      var border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
-      var width = client.width + 2 * border;
-      var height = client.height + (framed ? frame.caption : 0) + 2 * border;
-      var scale = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+      const border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
+      const width = client.width + 2 * border;
+      const height = client.height + (framed ? frame.caption : 0) + 2 * border;
+      const scale = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
       document.getElementById('window').style.zoom = scale > 0 ? scale : 1;
     },
 
     // Tab and Shift+Tab go round Flip and the scroll bars in the window's order, as on a desktop.
     // WebKitGTK can name Shift+Tab's key Unidentified; its code is still Tab.
     tab: function (event) {
-      var tab = event.key === 'Tab' || (event.key === 'Unidentified' && event.code === 'Tab');
+      const tab = event.key === 'Tab' || (event.key === 'Unidentified' && event.code === 'Tab');
       if (!tab || event.altKey || event.ctrlKey || event.metaKey) return;
       event.preventDefault();
-      var order = Page.focusOrder, at = order.indexOf(document.activeElement);
-      var next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)
+      const order = Page.focusOrder, at = order.indexOf(document.activeElement);
+      const next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)
         : (at + (event.shiftKey ? order.length - 1 : 1)) % order.length;
       order[next].focus();
     },
@@ -56,17 +57,17 @@ mergeInto(LibraryManager.library, {
     // Enter presses the focused button as Space does: down on the key, a click when it comes up,
     // so that a held key clicks once.
     pressWithEnter: function (button) {
-      button.addEventListener('keydown', function (event) {
+      button.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
         event.preventDefault();
         if (!event.repeat) button.classList.add('pressed');
       });
-      button.addEventListener('keyup', function (event) {
+      button.addEventListener('keyup', (event) => {
         if (event.key !== 'Enter' || !button.classList.contains('pressed')) return;
         button.classList.remove('pressed');
         button.click();
       });
-      button.addEventListener('blur', function () { button.classList.remove('pressed'); });
+      button.addEventListener('blur', () => button.classList.remove('pressed'));
     },
 
     place: function (element, left, top, width, height) {
@@ -80,39 +81,40 @@ mergeInto(LibraryManager.library, {
   page_create_control__deps: ['$Page'],
   page_create_control: function (control, kind, name, left, top, width, height, text, centred,
     bold, visible) {
-    var element = document.createElement(kind === 1 ? 'button' : 'div');
+    kind = UTF8ToString(kind);
+    const element = document.createElement(kind === 'button' ? 'button' : 'div');
     element.id = UTF8ToString(name);
-    element.className = ['scrollbar', 'button', 'label', 'coin'][kind];
+    element.className = kind;
     element.classList.toggle('centred', !!centred);
     element.classList.toggle('bold', !!bold);
     element.hidden = !visible;
-    element.textContent = kind === 0 || kind === 3 ? '' : UTF8ToString(text);
+    element.textContent = kind === 'button' || kind === 'label' ? UTF8ToString(text) : '';
     Page.place(element, left, top, width, height);
-    if (kind === 1) {
+    if (kind === 'button') {
       element.type = 'button';
       Page.pressWithEnter(element);
-      element.addEventListener('click', function () { _tencoins_flip(); });
+      element.addEventListener('click', () => _tencoins_flip());
     }
-    if (kind === 3) Page.coins[0] = element;
+    if (kind === 'coin') Page.coins[0] = element;
     Page.controls[control] = Page.client().appendChild(element);
   },
 
   page_make_scroll_bar__deps: ['$Page'],
   page_make_scroll_bar: function (control, minimum, maximum, value, arrowStep, pageStep, name,
     label) {
-    var bar = Page.controls[control];
+    const bar = Page.controls[control];
     bar.setAttribute('aria-label', UTF8ToString(name));
     bar.setAttribute('aria-controls', Page.controls[label].id);
     Page.scrollBars[control] = new ScrollBar(bar,
       { minimum: minimum, maximum: maximum, value: value, arrowStep: arrowStep, pageStep: pageStep },
-      function (requested) { _tencoins_scroll(control, requested); },
-      function (delta) { _tencoins_wheel(control, delta); });
+      (requested) => _tencoins_scroll(control, requested),
+      (delta) => _tencoins_wheel(control, delta));
   },
 
   page_order_focus__deps: ['$Page'],
   page_order_focus: function (controls, count) {
-    for (var i = 0; i < count; ++i) {
-      var element = Page.controls[HEAP32[(controls >> 2) + i]];
+    for (let i = 0; i < count; ++i) {
+      const element = Page.controls[HEAP32[(controls >> 2) + i]];
       // Over the labels and coins where they meet, in the order Tab visits them.
       element.style.zIndex = 1 + i;
       element.tabIndex = 0;
@@ -151,16 +153,16 @@ mergeInto(LibraryManager.library, {
   // before, so that it is read again.
   page_announce__deps: ['$Page'],
   page_announce: function (message) {
-    message = UTF8ToString(message);
+    const text = UTF8ToString(message);
     clearTimeout(Page.announcing);
-    Page.announcing = setTimeout(function () {
-      document.getElementById('announcer').textContent = message;
+    Page.announcing = setTimeout(() => {
+      document.getElementById('announcer').textContent = text;
     }, Page.announceDelay);
   },
 
   page_create_coin__deps: ['$Page'],
   page_create_coin: function (coin, name) {
-    var copy = Page.coins[0].cloneNode(false);
+    const copy = Page.coins[0].cloneNode(false);
     copy.id = 'Qtr' + coin;
     copy.hidden = true;
     copy.setAttribute('role', 'img');
@@ -181,15 +183,15 @@ mergeInto(LibraryManager.library, {
 
   page_set_coin_colour__deps: ['$Page'],
   page_set_coin_colour: function (coin, red, green, blue, face) {
-    var element = Page.coins[coin];
-    element.style.backgroundColor = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    const element = Page.coins[coin];
+    element.style.backgroundColor = `rgb(${red}, ${green}, ${blue})`;
     element.setAttribute('aria-description', UTF8ToString(face));
   },
 
   page_show__deps: ['$Page'],
   page_show: function (title, focus, width, height, fontFamily, fontPixels) {
     Page.clientSize = { width: width, height: height };
-    var style = document.documentElement.style;
+    const style = document.documentElement.style;
     style.setProperty('--client-width', width + 'px');
     style.setProperty('--client-height', height + 'px');
     style.setProperty('--caption', Page.frame.caption + 'px');
@@ -207,10 +209,9 @@ mergeInto(LibraryManager.library, {
   // The game has stopped: the player reads why, and nothing more can be pressed or moved.
   page_report_error__deps: ['$Page'],
   page_report_error: function (message) {
-    var client = Page.client();
-    client.inert = true;
-    Page.scrollBars.forEach(function (bar) { if (bar) bar.release(); });
-    var report = document.getElementById('error');
+    Page.client().inert = true;
+    Page.scrollBars.forEach((bar) => bar && bar.release());
+    const report = document.getElementById('error');
     report.textContent = UTF8ToString(message);
     report.hidden = false;
   },
