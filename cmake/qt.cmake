@@ -26,7 +26,6 @@ target_link_libraries(frontend_qt PUBLIC window Qt6::Widgets ${CMAKE_DL_LIBS})
 # launchers take the installed ones.
 set(ICON_SIZES 16 22 24 32 48 64 128 256)
 set(WINDOW_ICON_SIZES 16 24 32 48 64)
-set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
 set(icon_pngs "")
 set(hicolor_pngs "")
 foreach(size IN LISTS ICON_SIZES)

@@ -7,7 +7,6 @@
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 
 # The page's shell, with the game's icon as its favicon, written into it as a data address.
-set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
 set(WEB_DIR ${PROJECT_SOURCE_DIR}/runtime/web)
 execute_process(COMMAND base64 -w0 ${ICON_SVG} OUTPUT_VARIABLE icon_base64 COMMAND_ERROR_IS_FATAL ANY)
 set(ICON_URL "data:image/svg+xml;base64,${icon_base64}")

@@ -12,7 +12,6 @@ else()
 endif()
 
 # The icon, rendered from the same drawing as the desktop icons.
-set(ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/${APP_ID}.svg)
 set(ICON_FILE ${CMAKE_CURRENT_BINARY_DIR}/tencoins.ico)
 add_custom_command(OUTPUT ${ICON_FILE}
     COMMAND ${CMAKE_COMMAND} -DSVG=${ICON_SVG} -DOUTPUT=${ICON_FILE}

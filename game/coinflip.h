@@ -32,9 +32,8 @@ int flipCoins(NextDraw &&nextDraw, Paint &&paint)
         // floor(draw x 2): 1 for a red face, 0 for a green one. For a draw in [0, 1) truncation is
         // the floor, and much cheaper than std::floor.
         const int face = static_cast<int>(draw * 2.0f);
-        const int faceValue = face * 255;
         redCount += face;
-        paint(coin, Colour { faceValue, 255 - faceValue, 0 });
+        paint(coin, face ? RedFace : GreenFace);
     }
     return redCount;
 }

@@ -14,7 +14,8 @@ void requireCoinCount(int count, const char *what)
 {
     if (count < MinRedCount || count > MaxRedCount)
         throw std::invalid_argument(std::string("The ") + what + " " + std::to_string(count)
-            + " is not a number of coins from 0 to 10.");
+            + " is not a number of coins from " + std::to_string(MinRedCount) + " to "
+            + std::to_string(MaxRedCount) + ".");
 }
 
 } // namespace

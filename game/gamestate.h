@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/coinflip.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -8,7 +10,7 @@
 using Amount = std::int64_t;
 
 inline constexpr int MinRedCount = 0;
-inline constexpr int MaxRedCount = 10;
+inline constexpr int MaxRedCount = CoinCount;
 
 // a + b, or std::overflow_error where 64 bits can't hold it: money never wraps.
 Amount addMoney(Amount a, Amount b);

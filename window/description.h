@@ -72,8 +72,10 @@ inline constexpr Twips FontHeight = 270;
 inline constexpr int RegularWeight = 400;
 inline constexpr int BoldWeight = 700;
 
-// Coins stand on a grid of 480 twips; being 495 across, neighbours share one pixel.
+// Coins stand on a grid of 480 twips; being 495 across, neighbours share one pixel. They fill
+// two columns of five, down the window's left edge.
 inline constexpr Twips CoinPitch = 480;
+inline constexpr int CoinsPerColumn = 5;
 
 // What a screen reader calls coin 1 to 10, and the face it reads out after a flip. Every front end
 // says the same.
@@ -114,24 +116,21 @@ inline constexpr std::array<ControlDescription, 7> ControlDescriptions { {
         .bounds = { 960, 1080, 2415, 375 },
         .text = "Money: 100",
         .alignment = TextAlignment::Left,
-        .bold = true,
-        .tabIndex = 5 },
+        .bold = true },
     { .control = Control::Choose,
         .name = "Choose",
         .kind = ControlKind::Label,
         .bounds = { 2160, 480, 1215, 495 },
         .text = "5",
         .alignment = TextAlignment::Centred,
-        .bold = true,
-        .tabIndex = 4 },
+        .bold = true },
     { .control = Control::Bet,
         .name = "Bet",
         .kind = ControlKind::Label,
         .bounds = { 960, 480, 1215, 495 },
         .text = "0",
         .alignment = TextAlignment::Centred,
-        .bold = true,
-        .tabIndex = 3 },
+        .bold = true },
     // Element 0 of the coin array: the template the ten coins are copied from, never shown.
     { .control = Control::Qtr,
         .name = "Qtr",
@@ -139,6 +138,16 @@ inline constexpr std::array<ControlDescription, 7> ControlDescriptions { {
         .bounds = { 480, 0, 495, 495 },
         .visible = false },
 } };
+
+// A control's description stands at its number in the table.
+constexpr bool listedInOrder()
+{
+    for (std::size_t i = 0; i < ControlDescriptions.size(); ++i)
+        if (ControlDescriptions[i].control != static_cast<Control>(i))
+            return false;
+    return true;
+}
+static_assert(listedInOrder(), "ControlDescriptions must list the controls in Control's order");
 
 constexpr const ControlDescription &describe(Control control)
 {

@@ -26,10 +26,10 @@ void Form1::createCoins()
     for (int i = 1; i <= CoinCount; ++i) {
         m_controls.createCoin(i);
         m_controls.showCoin(i);
-        if (i < 6)
+        if (i <= CoinsPerColumn)
             m_controls.placeCoin(i, 0, (i - 1) * CoinPitch);
-        if (i > 5)
-            m_controls.placeCoin(i, CoinPitch, (i - 6) * CoinPitch);
+        if (i > CoinsPerColumn)
+            m_controls.placeCoin(i, CoinPitch, (i - 1 - CoinsPerColumn) * CoinPitch);
     }
 }
 
