@@ -29,11 +29,14 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc
 # Everything but the random source the game plays with, so that a test build can bring its own.
 add_library(frontend_win32 OBJECT
     runtime/win32/accessible.cpp runtime/win32/accessible.h
+    runtime/win32/delegatingaccessible.h
     runtime/win32/dpi.cpp runtime/win32/dpi.h
     runtime/win32/errorreport.cpp runtime/win32/errorreport.h
     runtime/win32/form1window.cpp runtime/win32/form1window.h
     runtime/win32/main.cpp
+    runtime/win32/paintedcoins.cpp runtime/win32/paintedcoins.h
     runtime/win32/widetext.h
+    runtime/win32/windowclasses.cpp runtime/win32/windowclasses.h
     ${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc)
 # Windows 7 and later; newer functions are looked up at run time.
 target_compile_definitions(frontend_win32 PUBLIC UNICODE _UNICODE WINVER=0x0601

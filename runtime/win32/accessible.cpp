@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/win32/accessible.h"
 
+#include "runtime/win32/delegatingaccessible.h"
+#include "runtime/win32/paintedcoins.h"
 #include "runtime/win32/widetext.h"
 #include "window/description.h"
 
 #include <oleacc.h>
 #include <string>
-
-// The interface's id is always __uuidof(IAccessible), never IID_IAccessible: 64-bit MinGW's oleacc
-// import library defines that name as a call stub, so its address holds code, not the id, and
-// every request made with it fails.
+#include <utility>
 
 namespace {
 
@@ -17,167 +16,6 @@ BSTR bstr(const std::string &text)
 {
     return SysAllocString(widen(text).c_str());
 }
-
-// A standard description, passed on unchanged but where a subclass answers for itself. Each
-// subclass may own some child ids (the coins); for those, what it does not answer is empty.
-class DelegatingAccessible : public IAccessible, public IOleWindow
-{
-public:
-    DelegatingAccessible(HWND window, IAccessible *standard)
-        : m_window(window)
-        , m_standard(standard)
-    { }
-    virtual ~DelegatingAccessible() { m_standard->Release(); }
-    DelegatingAccessible(const DelegatingAccessible &) = delete;
-    DelegatingAccessible &operator=(const DelegatingAccessible &) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible))
-            *object = static_cast<IAccessible *>(this);
-        else if (id == IID_IOleWindow)
-            *object = static_cast<IOleWindow *>(this);
-        else {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&m_references)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&m_references);
-        if (left == 0)
-            delete this;
-        return ULONG(left);
-    }
-
-    // IOleWindow, through which a screen reader finds the window an object belongs to.
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override
-    {
-        *window = m_window;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
-    {
-        return m_standard->GetTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
-    {
-        return m_standard->GetTypeInfo(index, locale, info);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(
-        REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids) override
-    {
-        return m_standard->GetIDsOfNames(id, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
-        DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception, UINT *wrong) override
-    {
-        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception, wrong);
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
-    {
-        return m_standard->get_accParent(parent);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
-    {
-        return m_standard->get_accChildCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **dispatch) override
-    {
-        return m_standard->get_accChild(child, dispatch);
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
-    {
-        return m_standard->get_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
-    {
-        return ownsChild(child) ? noText(value) : m_standard->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
-    {
-        return m_standard->get_accDescription(child, description);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
-    {
-        return m_standard->get_accRole(child, role);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
-    {
-        return m_standard->get_accState(child, state);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
-    {
-        return ownsChild(child) ? noText(help) : m_standard->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
-    {
-        return ownsChild(child) ? S_FALSE : m_standard->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
-    {
-        return ownsChild(child) ? noText(shortcut)
-                                : m_standard->get_accKeyboardShortcut(child, shortcut);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override
-    {
-        return m_standard->get_accFocus(child);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
-    {
-        return m_standard->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
-    {
-        return ownsChild(child) ? noText(action) : m_standard->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
-    {
-        return ownsChild(child) ? S_FALSE : m_standard->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(
-        long *left, long *top, long *width, long *height, VARIANT child) override
-    {
-        return m_standard->accLocation(left, top, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
-    {
-        return ownsChild(start) ? S_FALSE : m_standard->accNavigate(direction, start, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
-    {
-        return m_standard->accHitTest(left, top, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
-    {
-        return ownsChild(child) ? DISP_E_MEMBERNOTFOUND : m_standard->accDoDefaultAction(child);
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-protected:
-    virtual bool ownsChild(const VARIANT &) const { return false; }
-
-    static HRESULT noText(BSTR *text)
-    {
-        *text = nullptr;
-        return S_FALSE;
-    }
-
-    HWND m_window;
-    IAccessible *m_standard;
-
-private:
-    LONG m_references = 1;
-};
 
 long childWindowCount(HWND window)
 {
@@ -216,9 +54,9 @@ bool isSelf(const VARIANT &child)
 class ClientArea final : public DelegatingAccessible
 {
 public:
-    ClientArea(HWND window, IAccessible *standard, CoinFinder findCoin)
+    ClientArea(HWND window, IAccessible *standard, std::weak_ptr<const PaintedCoins> coins)
         : DelegatingAccessible(window, standard)
-        , m_findCoin(findCoin)
+        , m_coins(std::move(coins))
     { }
 
     HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
@@ -248,7 +86,7 @@ public:
     {
         if (!ownsChild(child))
             return DelegatingAccessible::get_accDescription(child, description);
-        const std::optional<AccessibleCoin> coin = m_findCoin(m_window, coinOf(child));
+        const std::optional<AccessibleCoin> coin = find(coinOf(child));
         if (!coin || !coin->face)
             return noText(description);
         *description = bstr(coin->face);
@@ -267,8 +105,7 @@ public:
         if (!ownsChild(child))
             return DelegatingAccessible::get_accState(child, state);
         state->vt = VT_I4;
-        state->lVal
-            = m_findCoin(m_window, coinOf(child)) ? STATE_SYSTEM_READONLY : STATE_SYSTEM_INVISIBLE;
+        state->lVal = find(coinOf(child)) ? STATE_SYSTEM_READONLY : STATE_SYSTEM_INVISIBLE;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accLocation(
@@ -276,7 +113,7 @@ public:
     {
         if (!ownsChild(child))
             return DelegatingAccessible::accLocation(left, top, width, height, child);
-        const std::optional<AccessibleCoin> coin = m_findCoin(m_window, coinOf(child));
+        const std::optional<AccessibleCoin> coin = find(coinOf(child));
         if (!coin)
             return S_FALSE;
         POINT corner { coin->place.left, coin->place.top };
@@ -327,7 +164,7 @@ private:
 
     bool covers(int coin, POINT point) const
     {
-        const std::optional<AccessibleCoin> found = m_findCoin(m_window, coin);
+        const std::optional<AccessibleCoin> found = find(coin);
         if (!found)
             return false;
         const RECT &place = found->place;
@@ -337,7 +174,13 @@ private:
         return dx * dx + dy * dy <= radius * radius;
     }
 
-    CoinFinder m_findCoin;
+    std::optional<AccessibleCoin> find(int coin) const
+    {
+        const std::shared_ptr<const PaintedCoins> coins = m_coins.lock();
+        return coins ? coins->find(coin) : std::nullopt;
+    }
+
+    std::weak_ptr<const PaintedCoins> m_coins;
 };
 
 // A control in the game's own words, where it has any.
@@ -396,10 +239,10 @@ bool asksForClientArea(LPARAM objectId)
     return static_cast<LONG>(static_cast<DWORD>(objectId)) == OBJID_CLIENT;
 }
 
-LRESULT answerClientArea(HWND window, WPARAM flags, CoinFinder findCoin)
+LRESULT answerClientArea(HWND window, WPARAM flags, std::weak_ptr<const PaintedCoins> coins)
 {
     IAccessible *standard = standardClientArea(window);
-    return standard ? handOver(new ClientArea(window, standard, findCoin), flags) : 0;
+    return standard ? handOver(new ClientArea(window, standard, std::move(coins)), flags) : 0;
 }
 
 LRESULT answerControl(HWND control, WPARAM flags, const char *name, const std::string &description)

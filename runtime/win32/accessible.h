@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <windows.h>
 
@@ -16,15 +16,15 @@ struct AccessibleCoin
     const char *face; // what it showed at the last flip; nullptr before the first
 };
 
-// Finds coin 1 to 10 of a window: nothing if it is not shown, or if the window has gone.
-using CoinFinder = std::optional<AccessibleCoin> (*)(HWND window, int coin);
-
 // Whether a WM_GETOBJECT asks for a window's client area, the only request answered here.
 bool asksForClientArea(LPARAM objectId);
 
+class PaintedCoins;
+
 // Answers WM_GETOBJECT for the game window's client area: the standard description of its
-// controls, followed by the coins as graphics named by the window description.
-LRESULT answerClientArea(HWND window, WPARAM flags, CoinFinder findCoin);
+// controls, followed by its painted coins as graphics named by the window description. A screen
+// reader may hold the answer longer than the window lives: then the coins are no longer there.
+LRESULT answerClientArea(HWND window, WPARAM flags, std::weak_ptr<const PaintedCoins> coins);
 
 // Answers WM_GETOBJECT for a control's client area with the standard description in the game's
 // own words, where it has any: a name (Windows would call a scroll bar "Horizontal"), and a

@@ -5,6 +5,7 @@
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/errorreport.h"
 #include "runtime/win32/widetext.h"
+#include "runtime/win32/windowclasses.h"
 #include "window/scrolling.h"
 
 #include <algorithm>
@@ -20,56 +21,9 @@
 
 namespace {
 
-constexpr wchar_t WindowClass[] = L"TenCoinsForm1";
 constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Control ids start clear of IDOK and IDCANCEL, which the dialog keys send.
 constexpr int FirstControlId = 100;
-
-[[noreturn]] void throwLastError(const char *what)
-{
-    throw std::runtime_error(
-        std::string(what) + " failed (Windows error " + std::to_string(GetLastError()) + ").");
-}
-
-void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
-{
-    WNDCLASSEXW windowClass {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = WindowClass;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throwLastError("Registering the window class");
-}
-
-struct ControlClass
-{
-    const wchar_t *name;
-    DWORD style;
-};
-
-ControlClass controlClass(const ControlDescription &description)
-{
-    switch (description.kind) {
-    case ControlKind::ScrollBar:
-        return { L"SCROLLBAR", SBS_HORZ | WS_TABSTOP };
-    case ControlKind::PushButton:
-        return { L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP };
-    case ControlKind::Label:
-        // Text at the top, as the scroll bars cover the bottom of the bet and guess labels.
-        return { L"STATIC",
-            DWORD(SS_NOPREFIX
-                | (description.alignment == TextAlignment::Centred ? SS_CENTER : SS_LEFT)) };
-    case ControlKind::Shape:
-        break;
-    }
-    throw std::logic_error(std::string(description.name) + " is not a window control.");
-}
 
 } // namespace
 
@@ -84,6 +38,7 @@ Form1Window::Form1Window(HINSTANCE instance, RandomSource &random)
         throwLastError("Creating the window");
     try {
         m_dpi = dpiOf(m_window);
+        m_coins = std::make_shared<PaintedCoins>(m_window);
         createControls();
         layOut();
         fitWindowToClientArea();
@@ -219,12 +174,13 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETOBJECT:
         if (asksForClientArea(lParam))
-            return answerClientArea(m_window, wParam, findCoin);
+            return answerClientArea(m_window, wParam, m_coins);
         break;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(m_window, &paint);
-        paintCoins(dc);
+        if (m_coins)
+            m_coins->paint(dc);
         EndPaint(m_window, &paint);
         return 0;
     }
@@ -264,11 +220,8 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void Form1Window::createControls()
 {
     for (const ControlDescription &description : ControlDescriptions) {
-        if (description.kind == ControlKind::Shape) {
-            m_coins[0] = Coin { description.visible, description.bounds.left,
-                description.bounds.top, std::nullopt };
+        if (description.kind == ControlKind::Shape)
             continue;
-        }
         m_controls[static_cast<std::size_t>(description.control)] = createControl(description);
     }
 }
@@ -310,6 +263,7 @@ void Form1Window::stackInTabOrder()
 
 void Form1Window::layOut()
 {
+    m_coins->setDpi(m_dpi);
     // An outline font wherever the bitmap face would have to be stretched.
     const DWORD precision = m_dpi == PixelsPerInchAt96Dpi ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS;
     const auto font = [&](int weight) {
@@ -397,58 +351,9 @@ void Form1Window::wheel(POINT onScreen, int delta)
             delta, int(std::min<UINT>(stepsPerNotch, 1000))));
 }
 
-std::optional<AccessibleCoin> Form1Window::findCoin(HWND window, int coin)
-{
-    const auto *self = reinterpret_cast<Form1Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self)
-        return std::nullopt;
-    const std::optional<Coin> &found = self->m_coins.at(std::size_t(coin));
-    if (!found || !found->visible)
-        return std::nullopt;
-    return AccessibleCoin { self->coinRect(*found),
-        found->colour ? faceName(*found->colour) : nullptr };
-}
-
-void Form1Window::paintCoins(HDC dc) const
-{
-    // The border scales with the window, as the coins do.
-    HPEN border = CreatePen(
-        PS_INSIDEFRAME, std::max(1, pixels(TwipsPerPixelAt96Dpi)), GetSysColor(COLOR_WINDOWTEXT));
-    HGDIOBJ oldPen = SelectObject(dc, border);
-    for (int i = 1; i <= CoinCount; ++i) {
-        const std::optional<Coin> &coin = m_coins[std::size_t(i)];
-        if (!coin || !coin->visible)
-            continue;
-        const std::optional<Colour> &colour = coin->colour;
-        HBRUSH fill = colour ? CreateSolidBrush(RGB(colour->red, colour->green, colour->blue))
-                             : GetSysColorBrush(COLOR_WINDOW);
-        HGDIOBJ oldBrush = SelectObject(dc, fill);
-        const RECT place = coinRect(*coin);
-        Ellipse(dc, place.left, place.top, place.right, place.bottom);
-        SelectObject(dc, oldBrush);
-        if (colour)
-            DeleteObject(fill);
-    }
-    SelectObject(dc, oldPen);
-    DeleteObject(border);
-}
-
 int Form1Window::pixels(Twips twips) const
 {
     return MulDiv(twips, int(m_dpi), TwipsPerInch);
-}
-
-RECT Form1Window::coinRect(const Coin &coin) const
-{
-    const TwipRect &size = describe(Control::Qtr).bounds;
-    return { pixels(coin.left), pixels(coin.top), pixels(coin.left + size.width),
-        pixels(coin.top + size.height) };
-}
-
-void Form1Window::invalidateCoin(int coin)
-{
-    const RECT place = coinRect(coinAt(coin));
-    InvalidateRect(m_window, &place, TRUE);
 }
 
 HWND Form1Window::control(Control which) const
@@ -464,14 +369,6 @@ Control Form1Window::controlOf(HWND window) const
     if (!window || found == m_controls.end())
         throw std::logic_error("A message from a control the window does not have.");
     return static_cast<Control>(found - m_controls.begin());
-}
-
-Form1Window::Coin &Form1Window::coinAt(int coin)
-{
-    std::optional<Coin> &found = m_coins.at(std::size_t(coin));
-    if (!found)
-        throw std::logic_error("Coin " + std::to_string(coin) + " has not been created.");
-    return *found;
 }
 
 std::string Form1Window::text(Control label) const
@@ -520,28 +417,21 @@ void Form1Window::announce(const std::string &message)
 
 void Form1Window::createCoin(int coin)
 {
-    Coin copy = coinAt(0);
-    copy.visible = false;
-    m_coins.at(std::size_t(coin)) = copy;
+    m_coins->create(coin);
 }
 
 void Form1Window::showCoin(int coin)
 {
-    coinAt(coin).visible = true;
-    invalidateCoin(coin);
+    m_coins->show(coin);
 }
 
 void Form1Window::placeCoin(int coin, Twips left, Twips top)
 {
-    invalidateCoin(coin);
-    coinAt(coin).left = left;
-    coinAt(coin).top = top;
-    invalidateCoin(coin);
+    m_coins->place(coin, left, top);
 }
 
 void Form1Window::setCoinColour(int coin, Colour colour)
 {
-    coinAt(coin).colour = colour;
-    invalidateCoin(coin);
+    m_coins->setColour(coin, colour);
     announceCoinFace(m_window, coin);
 }

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "runtime/wheel.h"
-#include "runtime/win32/accessible.h"
+#include "runtime/win32/paintedcoins.h"
 #include "window/form1.h"
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <string>
 #include <windows.h>
 
@@ -27,15 +27,6 @@ public:
     int run();
 
 private:
-    // Where a coin stands; the coins are drawn in the window's own client area.
-    struct Coin
-    {
-        bool visible = false;
-        Twips left = 0;
-        Twips top = 0;
-        std::optional<Colour> colour; // the system's window colour until the first flip
-    };
-
     static LRESULT CALLBACK windowProcedure(
         HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,16 +43,11 @@ private:
     void fitWindowToClientArea();
     void scroll(HWND scrollBar, WORD request);
     void wheel(POINT onScreen, int delta);
-    static std::optional<AccessibleCoin> findCoin(HWND window, int coin);
-    void paintCoins(HDC dc) const;
-    void invalidateCoin(int coin);
     void pressEnterAsSpace(MSG &message) const;
 
     int pixels(Twips twips) const;
-    RECT coinRect(const Coin &coin) const;
     HWND control(Control control) const;
     Control controlOf(HWND window) const;
-    Coin &coinAt(int coin);
 
     std::string text(Control label) const override;
     void setText(Control label, const std::string &text) override;
@@ -78,7 +64,8 @@ private:
     HWND m_window = nullptr;
     UINT m_dpi = PixelsPerInchAt96Dpi;
     std::array<HWND, ControlDescriptions.size()> m_controls {};
-    std::array<std::optional<Coin>, CoinCount + 1> m_coins;
+    // Shared with the screen readers' view of the window, which may outlive it.
+    std::shared_ptr<PaintedCoins> m_coins;
     std::array<WheelSteps, ControlDescriptions.size()> m_wheelSteps {};
     HFONT m_regularFont = nullptr;
     HFONT m_boldFont = nullptr;
