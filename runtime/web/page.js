@@ -2,7 +2,8 @@
 // The page's side of the game window: the elements that stand for Form1's controls, built and
 // changed as the C++ front end (form1page.cpp) asks, and the player's events passed back to it
 // (main.cpp). Controls are numbered as in the window description, coins from 1 to 10; a control's
-// kind comes by name (scrollbar, button, label, coin), which is also its class.
+// kind comes by name (scrollbar, button, label, coin), which is also its class. Not in strict mode:
+// Debian's Emscripten (3.1.6) minifies every 'use strict' away; the scroll bar, a class, is.
 
 mergeInto(LibraryManager.library, {
   $Page: {
