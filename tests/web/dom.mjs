@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The page in a real browser, headless: what X cannot see of it. The caption and the live region
-// after a flip, the labels, what the page tells a screen reader, the keys and the touch of this
-// engine, the framed layout in a large viewport, the bare one in a window the client's size, the
-// site served over http (installable, offline, updated), what an accessibility checker finds in
-// every layout, and an error in a handler reported and stopping the game. The same stories in each
-// engine: Chromium and Firefox through puppeteer, WebKit through its WebDriver (webdriver.mjs, in
-// an X display).
+// The page in a real browser: what X cannot see of it. The caption and the live region after a
+// flip (a burst told once, each flip a moment apart told), the labels, what the page tells a
+// screen reader, the keys, touch and the wheel of this engine, the mouse at three scales of the
+// page, the framed layout in a large viewport, the bare one in a window the client's size, a
+// high-contrast theme read from the pixels, the site served as a static host serves it
+// (installable, offline, updated, an error during a deploy), what an accessibility checker finds
+// in every layout, and an error in a handler reported and stopping the game. The same stories in
+// each engine: Chromium and Firefox through puppeteer, WebKit through its WebDriver
+// (webdriver.mjs, in an X display).
 // Usage: node tests/web/dom.mjs chromium|firefox|webkit PAGE FAULTY_PAGE SITE_FOLDER
 import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
