@@ -21,15 +21,6 @@ mergeInto(LibraryManager.library, {
 
     client: function () { return document.getElementById('client'); },
 
-    // The page's size: the visual viewport's, unzoomed by a pinch, which the browser knows without
-    // laying the page out, where innerWidth would lay it out first. (No destructuring here: the
-    // minifier of Debian's Emscripten breaks it in a library.)
-    viewport: function () {
-      const viewport = window.visualViewport;
-      return viewport ? { width: viewport.width * viewport.scale, height: viewport.height * viewport.scale }
-        : { width: innerWidth, height: innerHeight };
-    },
-
     // The title as the desktop shows it, leading blank and all, in the caption; the browser's own
     // title drops the blank.
     title: function (title) {
@@ -43,14 +34,12 @@ mergeInto(LibraryManager.library, {
     // alone: asking the page for its layout here would lay it out twice before it is shown.
     fit: function () {
       const client = Page.clientSize, frame = Page.frame;
-      const viewport = Page.viewport();
-      const framed = viewport.width >= client.width + 40 && viewport.height >= client.height + 80;
+      const framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
       document.body.classList.toggle('framed', framed);
       const border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
       const width = client.width + 2 * border;
       const height = client.height + (framed ? frame.caption : 0) + 2 * border;
-      const scale = Math.min((viewport.width - 2 * margin) / width,
-        (viewport.height - 2 * margin) / height);
+      const scale = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
       document.getElementById('window').style.zoom = scale > 0 ? scale : 1;
     },
 

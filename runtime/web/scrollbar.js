@@ -98,16 +98,21 @@ class ScrollBar {
     return event.clientX < this.span(this.thumb).left ? 'pageLess' : 'pageMore';
   }
 
-  // Where an element of the bar lies across the page, in the pointer's pixels. Scaled with CSS
-  // zoom, WebKit gives an element's box unzoomed while the pointer is in the page's pixels;
-  // Chromium and Firefox zoom both. The bar's own box against its layout width tells which it is.
-  span(element) {
+  // The pointer's pixels to an element box's. Scaled with CSS zoom, WebKit gives an element's box
+  // unzoomed while the pointer is in the page's pixels; Chromium and Firefox zoom both. The bar's
+  // own box against its layout width tells which it is.
+  pointerPixelsPerBoxPixel() {
     let zoom = 1;
     for (let each = this.bar; each; each = each.parentElement)
       zoom *= parseFloat(getComputedStyle(each).zoom) || 1;
-    const perBoxPixel = zoom * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
-    const { left, right, width } = element.getBoundingClientRect();
-    return { left: left * perBoxPixel, right: right * perBoxPixel, width: width * perBoxPixel };
+    return zoom * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
+  }
+
+  // Where an element of the bar lies across the page, in the pointer's pixels.
+  span(element) {
+    const perBoxPixel = this.pointerPixelsPerBoxPixel();
+    const { left, right } = element.getBoundingClientRect();
+    return { left: left * perBoxPixel, right: right * perBoxPixel };
   }
 
   pointerDown(event) {
@@ -149,7 +154,8 @@ class ScrollBar {
   }
 
   dragFraction(event) {
-    const travel = this.span(this.track).width - this.span(this.thumb).width;
+    const width = (element) => element.getBoundingClientRect().width;
+    const travel = (width(this.track) - width(this.thumb)) * this.pointerPixelsPerBoxPixel();
     const fraction = this.press.fraction + (event.clientX - this.press.x) / travel;
     return Math.max(0, Math.min(1, fraction));
   }
