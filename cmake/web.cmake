@@ -10,16 +10,29 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodej
 set(WEB_DIR ${PROJECT_SOURCE_DIR}/runtime/web)
 execute_process(COMMAND base64 -w0 ${ICON_SVG} OUTPUT_VARIABLE icon_base64 COMMAND_ERROR_IS_FATAL ANY)
 set(ICON_URL "data:image/svg+xml;base64,${icon_base64}")
-configure_file(${WEB_DIR}/shell.html shell.html @ONLY)
+configure_file(${WEB_DIR}/shell.html shell.in.html @ONLY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ICON_SVG})
+
+# And with the window's first look, written by a program of the build from the window description,
+# so that the browser shows the window before the game's script has run.
+add_executable(firstlook ${WEB_DIR}/firstlook.cpp ${WEB_DIR}/elements.h)
+target_link_libraries(firstlook PRIVATE window)
+target_link_options(firstlook PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/shell.html
+    COMMAND node $<TARGET_FILE:firstlook> ${CMAKE_BINARY_DIR}/shell.in.html
+        ${CMAKE_BINARY_DIR}/shell.html
+    DEPENDS firstlook ${CMAKE_BINARY_DIR}/shell.in.html
+    COMMENT "Writing the window's first look into the page"
+    VERBATIM)
+add_custom_target(page_shell DEPENDS ${CMAKE_BINARY_DIR}/shell.html)
 
 # add_page(NAME SOURCE): the page NAME.html, playing with the random source that SOURCE defines.
 function(add_page name random_source)
     add_executable(${name} ${WEB_DIR}/form1page.cpp ${WEB_DIR}/form1page.h ${WEB_DIR}/main.cpp
-        ${random_source})
+        ${WEB_DIR}/elements.h ${random_source})
     target_link_libraries(${name} PRIVATE window)
+    add_dependencies(${name} page_shell)
     target_link_options(${name} PRIVATE -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
-        -sWASM_ASYNC_COMPILATION=0
         --shell-file ${CMAKE_BINARY_DIR}/shell.html
         --js-library ${WEB_DIR}/page.js "SHELL:--pre-js ${WEB_DIR}/instantiate.js"
         "SHELL:--pre-js ${WEB_DIR}/scrollbar.js")

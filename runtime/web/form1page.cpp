@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/web/form1page.h"
 
+#include "runtime/web/elements.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
-// The page's side, in page.js: each call acts on the control of that number in the description.
+// The page's side, in page.js: each call acts on the control of that number in the description,
+// whose element the window's first look has put in the page.
 extern "C" {
-void page_create_control(int control, const char *kind, const char *name, int left, int top,
-    int width, int height, const char *text, bool centred, bool bold, bool visible);
-void page_make_scroll_bar(int control, int minimum, int maximum, int value, int arrowStep,
-    int pageStep, const char *accessibleName, int controls);
+void page_take_control(int control, const char *id);
+void page_make_scroll_bar(
+    int control, int minimum, int maximum, int value, int arrowStep, int pageStep);
 void page_order_focus(const int *controls, int count);
 char *page_text(int control);
 void page_set_text(int control, const char *text);
@@ -19,12 +21,11 @@ int page_value(int control);
 void page_set_value(int control, int value);
 void page_set_title(const char *title);
 void page_announce(const char *message);
-void page_create_coin(int coin, const char *name);
+void page_take_coin(int coin, const char *id);
 void page_show_coin(int coin);
 void page_place_coin(int coin, int left, int top);
 void page_set_coin_colour(int coin, int red, int green, int blue, const char *face);
-void page_show(
-    const char *title, int focus, int width, int height, const char *fontFamily, int fontPixels);
+void page_show(const char *title, int focus);
 }
 
 namespace {
@@ -32,22 +33,6 @@ namespace {
 int number(Control control)
 {
     return static_cast<int>(control);
-}
-
-// A kind as the page's elements name it: their class, and for a button its tag.
-const char *kindName(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::ScrollBar:
-        return "scrollbar";
-    case ControlKind::PushButton:
-        return "button";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::Shape:
-        return "coin";
-    }
-    throw std::logic_error("A control of no kind the page knows.");
 }
 
 int coinNumber(int coin)
@@ -68,21 +53,12 @@ Form1Page::Form1Page(RandomSource &random)
 
 void Form1Page::createControls()
 {
-    // Created in the description's order, so later controls lie on top where they overlap.
-    for (const ControlDescription &description : ControlDescriptions) {
-        const TwipRect &bounds = description.bounds;
-        page_create_control(number(description.control), kindName(description.kind),
-            description.name, logicalPixels(bounds.left), logicalPixels(bounds.top),
-            logicalPixels(bounds.width), logicalPixels(bounds.height), description.text,
-            description.alignment == TextAlignment::Centred, description.bold, description.visible);
-    }
-    // Each scroll bar writes its value into the label beside it.
-    for (const auto &[scrollBar, label] : { std::pair { Control::ChooseScroll, Control::Choose },
-             { Control::BetScroll, Control::Bet } }) {
-        const ControlDescription &description = describe(scrollBar);
-        const ScrollSettings &scroll = description.scroll;
+    for (const ControlDescription &description : ControlDescriptions)
+        page_take_control(number(description.control), description.name);
+    for (const auto &[scrollBar, label] : ScrollBarLabels) {
+        const ScrollSettings &scroll = describe(scrollBar).scroll;
         page_make_scroll_bar(number(scrollBar), scroll.minimum, scroll.maximum, scroll.value,
-            scroll.arrowStep, scroll.pageStep, description.accessibleName, number(label));
+            scroll.arrowStep, scroll.pageStep);
     }
     std::array<int, FocusableCount> order {};
     const auto focusable = tabOrder();
@@ -92,13 +68,7 @@ void Form1Page::createControls()
 
 void Form1Page::show()
 {
-    // The description's face, then the same substitutes as on the desktop, then any sans-serif.
-    std::string fontFamily = std::string("\"") + FontFace + '"';
-    for (const char *substitute : FontSubstitutes)
-        fontFamily += std::string(", \"") + substitute + '"';
-    fontFamily += ", sans-serif";
-    page_show(Form1Title, number(tabOrder().front()), logicalPixels(ClientWidth),
-        logicalPixels(ClientHeight), fontFamily.c_str(), logicalPixels(FontHeight));
+    page_show(Form1Title, number(tabOrder().front()));
 }
 
 void Form1Page::flipClicked()
@@ -165,7 +135,7 @@ void Form1Page::announce(const std::string &message)
 
 void Form1Page::createCoin(int coin)
 {
-    page_create_coin(coinNumber(coin), coinName(coin).c_str());
+    page_take_coin(coinNumber(coin), coinId(coin).c_str());
 }
 
 void Form1Page::showCoin(int coin)

@@ -7,8 +7,9 @@
 
 #include <array>
 
-// Form1 in a web page: the page's elements built from the window description at 15 twips to the
-// CSS pixel (page.js), the player's events delivered to the game's handlers. The scroll bars are
+// Form1 in a web page: the page's elements, which the window's first look built from the window
+// description at 15 twips to the CSS pixel (firstlook.cpp), taken over (page.js), and the player's
+// events delivered to the game's handlers. The scroll bars are
 // elements of their own (scrollbar.js) that ask for a new value; the value they show is set here.
 // Anything may throw; the entry point catches it at the page's edge.
 class Form1Page final : private Form1Controls
@@ -18,7 +19,8 @@ public:
     Form1Page(const Form1Page &) = delete;
     Form1Page &operator=(const Form1Page &) = delete;
 
-    // Titles the window Form1, which tells that the game is ready, and gives Flip the focus.
+    // Titles the window Form1, which tells that the game is ready, and gives Flip the focus unless
+    // the player has put it on a control already.
     void show();
 
     // The player's events, as the page reports them.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The page's side of the game window: the elements that stand for Form1's controls, built and
-// changed as the C++ front end (form1page.cpp) asks, and the player's events passed back to it
-// (main.cpp). Controls are numbered as in the window description, coins from 1 to 10; a control's
-// kind comes by name (scrollbar, button, label, coin), which is also its class. Not in strict mode:
-// Debian's Emscripten (3.1.6) minifies every 'use strict' away; the scroll bar, a class, is.
+// The page's side of the game window: the elements that stand for Form1's controls, which the
+// window's first look puts in the page (firstlook.cpp), taken over and changed as the C++ front
+// end (form1page.cpp) asks, and the player's events passed back to it (main.cpp). Controls are
+// numbered as in the window description, coins from 1 to 10. Not in strict mode: Debian's
+// Emscripten (3.1.6) minifies every 'use strict' away; the scroll bar, a class, is.
 
 mergeInto(LibraryManager.library, {
   $Page: {
@@ -28,10 +28,27 @@ mergeInto(LibraryManager.library, {
       document.getElementById('caption-title').textContent = title;
     },
 
+    // Before the game has started, as soon as its script runs and before the browser first draws
+    // the page: the window is fitted to the page, and fitted again as the page changes size.
+    prepare: function () {
+      const windowElement = document.getElementById('window'), size = (name) =>
+        parseFloat(windowElement.style.getPropertyValue(name));
+      Page.clientSize = { width: size('--client-width'), height: size('--client-height') };
+      Page.zooms = CSS.supports('zoom', '1');
+      windowElement.style.setProperty('--caption', Page.frame.caption + 'px');
+      windowElement.style.setProperty('--border', Page.frame.border + 'px');
+      Page.fit();
+      // A page that opened as the game's own window keeps its layout, as a desktop window does:
+      // made larger or smaller, it moves and scales nothing.
+      if (document.body.classList.contains('framed')) addEventListener('resize', Page.fit);
+    },
+
     // The client area stands alone when the window is its size (an app window); in anything larger
     // (a tab, an installed app, a phone) the page shows it as a window with a caption, centred and
     // scaled to fit, and fits it again as that changes size or turns. Worked out from the sizes
-    // alone: asking the page for its layout here would lay it out twice before it is shown.
+    // alone: asking the page for its layout here would lay it out twice before it is shown. CSS
+    // zoom scales the window's layout; where the browser has none (Firefox before 126), a
+    // transform scales its looks, about its centre where the page centres it, else its corner.
     fit: function () {
       const client = Page.clientSize, frame = Page.frame;
       const framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
@@ -39,8 +56,14 @@ mergeInto(LibraryManager.library, {
       const border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
       const width = client.width + 2 * border;
       const height = client.height + (framed ? frame.caption : 0) + 2 * border;
-      const scale = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
-      document.getElementById('window').style.zoom = scale > 0 ? scale : 1;
+      const fitted = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+      const scale = fitted > 0 ? fitted : 1, style = document.getElementById('window').style;
+      if (Page.zooms) {
+        style.zoom = scale;
+      } else {
+        style.transform = scale === 1 ? '' : `scale(${scale})`;
+        style.transformOrigin = framed ? '' : '0 0';
+      }
     },
 
     // Tab and Shift+Tab go round Flip and the scroll bars in the window's order, as on a desktop.
@@ -53,6 +76,12 @@ mergeInto(LibraryManager.library, {
       const next = at < 0 ? (event.shiftKey ? order.length - 1 : 0)
         : (at + (event.shiftKey ? order.length - 1 : 1)) % order.length;
       order[next].focus();
+    },
+
+    element: function (id) {
+      const element = document.getElementById(id);
+      if (!element) throw new Error(`The page has no element ${id}.`);
+      return element;
     },
 
     // Enter presses the focused button as Space does: down on the key, a click when it comes up,
@@ -70,43 +99,22 @@ mergeInto(LibraryManager.library, {
       });
       button.addEventListener('blur', () => button.classList.remove('pressed'));
     },
-
-    place: function (element, left, top, width, height) {
-      element.style.left = left + 'px';
-      element.style.top = top + 'px';
-      element.style.width = width + 'px';
-      element.style.height = height + 'px';
-    },
   },
 
-  page_create_control__deps: ['$Page'],
-  page_create_control: function (control, kind, name, left, top, width, height, text, centred,
-    bold, visible) {
-    kind = UTF8ToString(kind);
-    const element = document.createElement(kind === 'button' ? 'button' : 'div');
-    element.id = UTF8ToString(name);
-    element.className = kind;
-    element.classList.toggle('centred', !!centred);
-    element.classList.toggle('bold', !!bold);
-    element.hidden = !visible;
-    element.textContent = kind === 'button' || kind === 'label' ? UTF8ToString(text) : '';
-    Page.place(element, left, top, width, height);
-    if (kind === 'button') {
-      element.type = 'button';
+  // The element of a control, as the window's first look wrote it; Flip starts to flip.
+  page_take_control__deps: ['$Page'],
+  page_take_control: function (control, id) {
+    const element = Page.element(UTF8ToString(id));
+    if (element.classList.contains('button')) {
       Page.pressWithEnter(element);
       element.addEventListener('click', () => _tencoins_flip());
     }
-    if (kind === 'coin') Page.coins[0] = element;
-    Page.controls[control] = Page.client().appendChild(element);
+    Page.controls[control] = element;
   },
 
   page_make_scroll_bar__deps: ['$Page'],
-  page_make_scroll_bar: function (control, minimum, maximum, value, arrowStep, pageStep, name,
-    label) {
-    const bar = Page.controls[control];
-    bar.setAttribute('aria-label', UTF8ToString(name));
-    bar.setAttribute('aria-controls', Page.controls[label].id);
-    Page.scrollBars[control] = new ScrollBar(bar,
+  page_make_scroll_bar: function (control, minimum, maximum, value, arrowStep, pageStep) {
+    Page.scrollBars[control] = new ScrollBar(Page.controls[control],
       { minimum: minimum, maximum: maximum, value: value, arrowStep: arrowStep, pageStep: pageStep },
       (requested) => _tencoins_scroll(control, requested),
       (delta) => _tencoins_wheel(control, delta));
@@ -114,13 +122,7 @@ mergeInto(LibraryManager.library, {
 
   page_order_focus__deps: ['$Page'],
   page_order_focus: function (controls, count) {
-    for (let i = 0; i < count; ++i) {
-      const element = Page.controls[HEAP32[(controls >> 2) + i]];
-      // Over the labels and coins where they meet, in the order Tab visits them.
-      element.style.zIndex = 1 + i;
-      element.tabIndex = 0;
-      Page.focusOrder.push(element);
-    }
+    for (let i = 0; i < count; ++i) Page.focusOrder.push(Page.controls[HEAP32[(controls >> 2) + i]]);
     document.addEventListener('keydown', Page.tab);
   },
 
@@ -161,14 +163,9 @@ mergeInto(LibraryManager.library, {
     }, Page.announceDelay);
   },
 
-  page_create_coin__deps: ['$Page'],
-  page_create_coin: function (coin, name) {
-    const copy = Page.coins[0].cloneNode(false);
-    copy.id = 'Qtr' + coin;
-    copy.hidden = true;
-    copy.setAttribute('role', 'img');
-    copy.setAttribute('aria-label', UTF8ToString(name));
-    Page.coins[coin] = Page.client().appendChild(copy);
+  page_take_coin__deps: ['$Page'],
+  page_take_coin: function (coin, id) {
+    Page.coins[coin] = Page.element(UTF8ToString(id));
   },
 
   page_show_coin__deps: ['$Page'],
@@ -189,23 +186,15 @@ mergeInto(LibraryManager.library, {
     element.setAttribute('aria-description', UTF8ToString(face));
   },
 
+  // The game has started. Flip has the focus, as the window's first look gave it, unless the
+  // player has since moved it; given in the next frame, where the page is laid out anyway.
   page_show__deps: ['$Page'],
-  page_show: function (title, focus, width, height, fontFamily, fontPixels) {
-    Page.clientSize = { width: width, height: height };
-    const style = document.documentElement.style;
-    style.setProperty('--client-width', width + 'px');
-    style.setProperty('--client-height', height + 'px');
-    style.setProperty('--caption', Page.frame.caption + 'px');
-    style.setProperty('--border', Page.frame.border + 'px');
-    style.setProperty('--font-family', UTF8ToString(fontFamily));
-    style.setProperty('--font-size', fontPixels + 'px');
+  page_show: function (title, focus) {
+    Module.started = true;
     Page.title(UTF8ToString(title));
-    Page.fit();
-    // A page that opened as the game's own window keeps its layout, as a desktop window does:
-    // made larger or smaller, it moves and scales nothing.
-    if (document.body.classList.contains('framed')) addEventListener('resize', Page.fit);
-    // In the frame that first draws the window, whose layout it then needs only once.
-    requestAnimationFrame(() => Page.controls[focus].focus());
+    requestAnimationFrame(() => {
+      if (!Page.focusOrder.includes(document.activeElement)) Page.controls[focus].focus();
+    });
   },
 
   // The game has stopped: the player reads why, and nothing more can be pressed or moved.

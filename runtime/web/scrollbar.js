@@ -14,26 +14,22 @@
 // scroll bar to move through the page.
 
 class ScrollBar {
+  // The bar's element, with its role, names, range and parts (arrow less, track with its thumb,
+  // arrow more) as the page's markup gives them.
   constructor(bar, settings, requestValue, turnWheel) {
     this.bar = bar;
     this.settings = settings; // minimum, maximum, value, arrowStep, pageStep
     this.requestValue = requestValue;
     this.press = null;
-    bar.classList.add('scrollbar');
-    bar.setAttribute('role', 'slider');
-    bar.setAttribute('aria-orientation', 'horizontal');
-    bar.setAttribute('aria-valuemin', settings.minimum);
-    bar.setAttribute('aria-valuemax', settings.maximum);
-    bar.tabIndex = 0;
-    const part = (name) => {
-      const element = document.createElement('div');
-      element.className = name;
+    const part = (selector) => {
+      const element = bar.querySelector(selector);
+      if (!element) throw new Error(`The scroll bar ${bar.id} has no ${selector}.`);
       return element;
     };
-    this.less = bar.appendChild(part('arrow less'));
-    this.track = bar.appendChild(part('track'));
-    this.thumb = this.track.appendChild(part('thumb'));
-    this.more = bar.appendChild(part('arrow more'));
+    this.less = part('.less');
+    this.track = part('.track');
+    this.thumb = part('.thumb');
+    this.more = part('.more');
     this.setValue(settings.value);
 
     bar.addEventListener('pointerdown', (event) => this.pointerDown(event));
@@ -74,7 +70,7 @@ class ScrollBar {
   }
 
   placeThumb(fraction) {
-    this.thumb.style.left = `calc((100% - var(--thumb)) * ${fraction})`;
+    this.thumb.style.setProperty('--fraction', fraction);
   }
 
   keyDown(event) {
@@ -99,13 +95,16 @@ class ScrollBar {
   }
 
   // The pointer's pixels to an element box's. Scaled with CSS zoom, WebKit gives an element's box
-  // unzoomed while the pointer is in the page's pixels; Chromium and Firefox zoom both. The bar's
-  // own box against its layout width tells which it is.
+  // unzoomed while the pointer is in the page's pixels; Chromium and Firefox zoom both, and every
+  // engine scales both with a transform. The bar's own box against its layout width, scaled by
+  // its ancestors' zoom and transforms, tells which it is.
   pointerPixelsPerBoxPixel() {
-    let zoom = 1;
-    for (let each = this.bar; each; each = each.parentElement)
-      zoom *= parseFloat(getComputedStyle(each).zoom) || 1;
-    return zoom * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
+    let scale = 1;
+    for (let each = this.bar; each; each = each.parentElement) {
+      const { zoom, transform } = getComputedStyle(each);
+      scale *= (parseFloat(zoom) || 1) * (transform === 'none' ? 1 : new DOMMatrix(transform).a);
+    }
+    return scale * this.bar.offsetWidth / this.bar.getBoundingClientRect().width;
   }
 
   // Where an element of the bar lies across the page, in the pointer's pixels.
