@@ -34,10 +34,10 @@ function(add_page name random_source)
     add_dependencies(${name} page_shell)
     target_link_options(${name} PRIVATE -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
         --shell-file ${CMAKE_BINARY_DIR}/shell.html
-        --js-library ${WEB_DIR}/page.js "SHELL:--pre-js ${WEB_DIR}/instantiate.js"
+        --js-library ${WEB_DIR}/page.js "SHELL:--pre-js ${WEB_DIR}/start.js"
         "SHELL:--pre-js ${WEB_DIR}/scrollbar.js")
     set_target_properties(${name} PROPERTIES SUFFIX .html LINK_DEPENDS
-        "${CMAKE_BINARY_DIR}/shell.html;${WEB_DIR}/page.js;${WEB_DIR}/instantiate.js;${WEB_DIR}/scrollbar.js")
+        "${CMAKE_BINARY_DIR}/shell.html;${WEB_DIR}/page.js;${WEB_DIR}/start.js;${WEB_DIR}/scrollbar.js")
 endfunction()
 
 add_page(tencoins ${PROJECT_SOURCE_DIR}/runtime/playsource.cpp)

@@ -16,9 +16,6 @@ mergeInto(LibraryManager.library, {
     announceDelay: 150,
     announcing: 0,
 
-    // The window drawn around the client area in a larger page.
-    frame: { caption: 24, border: 1, margin: 16 },
-
     client: function () { return document.getElementById('client'); },
 
     // The title as the desktop shows it, leading blank and all, in the caption; the browser's own
@@ -26,44 +23,6 @@ mergeInto(LibraryManager.library, {
     title: function (title) {
       document.title = title;
       document.getElementById('caption-title').textContent = title;
-    },
-
-    // Before the game has started, as soon as its script runs and before the browser first draws
-    // the page: the window is fitted to the page, and fitted again as the page changes size.
-    prepare: function () {
-      const windowElement = document.getElementById('window'), size = (name) =>
-        parseFloat(windowElement.style.getPropertyValue(name));
-      Page.clientSize = { width: size('--client-width'), height: size('--client-height') };
-      Page.zooms = CSS.supports('zoom', '1');
-      windowElement.style.setProperty('--caption', Page.frame.caption + 'px');
-      windowElement.style.setProperty('--border', Page.frame.border + 'px');
-      Page.fit();
-      // A page that opened as the game's own window keeps its layout, as a desktop window does:
-      // made larger or smaller, it moves and scales nothing.
-      if (document.body.classList.contains('framed')) addEventListener('resize', Page.fit);
-    },
-
-    // The client area stands alone when the window is its size (an app window); in anything larger
-    // (a tab, an installed app, a phone) the page shows it as a window with a caption, centred and
-    // scaled to fit, and fits it again as that changes size or turns. Worked out from the sizes
-    // alone: asking the page for its layout here would lay it out twice before it is shown. CSS
-    // zoom scales the window's layout; where the browser has none (Firefox before 126), a
-    // transform scales its looks, about its centre where the page centres it, else its corner.
-    fit: function () {
-      const client = Page.clientSize, frame = Page.frame;
-      const framed = innerWidth >= client.width + 40 && innerHeight >= client.height + 80;
-      document.body.classList.toggle('framed', framed);
-      const border = framed ? frame.border : 0, margin = framed ? frame.margin : 0;
-      const width = client.width + 2 * border;
-      const height = client.height + (framed ? frame.caption : 0) + 2 * border;
-      const fitted = Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
-      const scale = fitted > 0 ? fitted : 1, style = document.getElementById('window').style;
-      if (Page.zooms) {
-        style.zoom = scale;
-      } else {
-        style.transform = scale === 1 ? '' : `scale(${scale})`;
-        style.transformOrigin = framed ? '' : '0 0';
-      }
     },
 
     // Tab and Shift+Tab go round Flip and the scroll bars in the window's order, as on a desktop.

@@ -8,7 +8,7 @@
 // in every layout, and an error in a handler reported and stopping the game. The same stories in
 // each engine: Chromium and Firefox through puppeteer, WebKit through its WebDriver
 // (webdriver.mjs, in an X display).
-// Usage: node tests/web/dom.mjs chromium|firefox|webkit PAGE FAULTY_PAGE SITE_FOLDER
+// Usage: [STORY=pattern] node tests/web/dom.mjs chromium|firefox|webkit PAGE FAULTY_PAGE SITE_FOLDER
 import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
@@ -35,7 +35,11 @@ const narrowest = engine === 'webkit' ? 447 : 226;
 const pageUrl = pathToFileURL(pagePath).href;
 let failures = 0;
 
+// STORY=pattern runs only the stories whose names it matches.
+const only = process.env.STORY && new RegExp(process.env.STORY);
+
 async function story(name, run, { skip } = {}) {
+  if (only && !only.test(name)) return;
   if (skip) {
     console.log(`SKIP: ${engine}: ${name}: ${skip}`);
     return;
@@ -54,7 +58,9 @@ function expect(actual, expected, what) {
   if (a !== e) throw new Error(`${what} is ${a}, not ${e}`);
 }
 
-async function open(url, width = narrowest, height = 161, device = {}) {
+// A page in a viewport of that size, once the game has started in it; before(), if given, runs in
+// it before the page's own script, and started false waits for no start.
+async function open(url, width = narrowest, height = 161, device = {}, { before, started = true } = {}) {
   const page = await browser.newPage();
   if (page.on) {
     page.errors = [];
@@ -64,8 +70,13 @@ async function open(url, width = narrowest, height = 161, device = {}) {
   // Firefox ESR 140 knows no screen orientation, which the driver sets along with the viewport;
   // the viewport is set all the same, as the check below makes sure.
   await page.setViewport({ width, height, ...device }).catch(() => {});
+  if (before) await page.evaluateOnNewDocument(before);
   await page.goto(url);
-  await page.waitForFunction(() => document.title === 'Form1', { timeout: 10000 });
+  if (started) {
+    await page.waitForFunction(() => document.title === 'Form1', { timeout: 10000 }).catch(async () => {
+      throw new Error(`the game did not start in 10 s; the page says "${await page.$eval('#error', (report) => report.textContent)}"`);
+    });
+  }
   expect(await page.evaluate(() => [innerWidth, innerHeight]), [width, height], 'the viewport');
   return page;
 }
@@ -360,11 +371,15 @@ await story('the focus mark is on the focused control only', async () => {
   }
 });
 
-// The page as the player sees it, in a viewport at one screen pixel to the CSS pixel: pixel(x, y)
-// gives the colour there as "r,g,b", read from a screenshot with ImageMagick.
+// The page as the player sees it, in a viewport at one screen pixel to the CSS pixel: its pixels
+// as "r,g,b", read from a screenshot with ImageMagick; photograph's pixel(x, y) gives one.
+async function screenPixels(page) {
+  return execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'], { input: await page.screenshot(), maxBuffer: 1 << 26 });
+}
+
 async function photograph(page) {
   const { width } = page.viewport();
-  const rgb = execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'], { input: await page.screenshot() });
+  const rgb = await screenPixels(page);
   return (x, y) => {
     const at = (Math.floor(y) * width + Math.floor(x)) * 3;
     return `${rgb[at]},${rgb[at + 1]},${rgb[at + 2]}`;
@@ -420,6 +435,90 @@ await story('a high-contrast theme, light and dark: the coins show their faces, 
       `in the ${scheme} theme, the bet's scroll bar shows its parts and its focus mark`);
   }
 }, { skip: engine !== 'chromium' && 'only Chromium\'s driver emulates forced colours' });
+
+// What the oldest engines of each kind lack, taken away before the page's own script runs.
+const missing = {
+  'Uint8Array.fromBase64 (Safari before 18.2, Chrome before 140, Firefox before 133)': () => {
+    delete Uint8Array.fromBase64;
+  },
+  'compiling over 4 KB on the main thread (Chromium before 115)': () => {
+    const { Module } = WebAssembly;
+    WebAssembly.Module = function (bytes) {
+      if (bytes.byteLength > 4096) throw new RangeError('WebAssembly.Compile is disallowed on the main thread, if the buffer size is larger than 4KB. Use WebAssembly.compile, or compile on a worker thread.');
+      return new Module(bytes);
+    };
+  },
+  'CSS zoom (Firefox before 126)': () => {
+    const { supports } = CSS;
+    CSS.supports = (...condition) => condition[0] !== 'zoom' && supports.apply(CSS, condition);
+  },
+  'WebAssembly (an iPhone or iPad in Lockdown Mode)': () => { delete window.WebAssembly; },
+};
+const noScriptFirst = engine === 'webkit' && 'WebKit\'s driver runs no script before the page\'s own';
+
+await story('without what an older engine lacks, the window fits the viewport and plays a round; without WebAssembly the page says why it cannot', async () => {
+  for (const [piece, takeAway] of Object.entries(missing)) {
+    for (const [width, height] of [[447, 123], [800, 560]]) {
+      const playable = !piece.startsWith('WebAssembly');
+      const page = await open(pageUrl, width, height, {}, { before: takeAway, started: playable });
+      const where = `without ${piece}, in ${width} x ${height},`;
+      const { left, top, right, bottom } = await box(page, '#window');
+      expect([left, top, right, bottom].map(Math.round).every((edge, i) => (i < 2 ? edge >= 0 : edge <= [width, height][i - 2])),
+        true, `${where} the window's box ${[left, top, right, bottom].map(Math.round)} inside the viewport`);
+      if (!playable) {
+        const report = await page.waitForSelector('#error:not([hidden])', { timeout: 5000 });
+        const text = await report.evaluate((element) => element.textContent);
+        expect([text.startsWith('Ten Coins cannot start in this browser.'), /newer browser/.test(text), /Lockdown Mode/.test(text),
+          await page.$eval('#client', (client) => client.inert)], [true, true, true, true], `${where} the report "${text}" and the window inert`);
+        continue;
+      }
+      const more = await centre(page, '#BetScroll .more');
+      await page.mouse.click(more.x, more.y);
+      await until(page, { Bet: '1' }, `${where} after a click on the bet's right arrow`);
+      const [track, thumb] = [await box(page, '#BetScroll .track'), await box(page, '#BetScroll .thumb')];
+      await page.mouse.click((thumb.right + track.right) / 2, track.top + track.height / 2);
+      await until(page, { Bet: '11', Money: 'Money: 89' }, `${where} after a click in the track right of the thumb`);
+      await page.click('#Flip');
+      flipReads(await flipped(page), 5);
+    }
+  }
+}, { skip: noScriptFirst });
+
+await story('the window is there before the game\'s script has run: presses then do nothing, and nothing on the screen changes as the game takes over', async () => {
+  for (const [width, height, presses] of [[narrowest, 161, false], [800, 560, true]]) {
+    const page = await open(pageUrl, width, height, {}, { started: false, before: () => {
+      const { instantiate } = WebAssembly;
+      WebAssembly.instantiate = (...args) => new Promise((resolve) => { window.startGame = () => resolve(instantiate(...args)); });
+    } });
+    await page.waitForFunction(() => window.startGame);
+    if (presses) {
+      await page.keyboard.press(' ');
+      const more = await centre(page, '#BetScroll .more');
+      await page.mouse.click(more.x, more.y);
+      await page.mouse.move(1, 1);
+    }
+    const before = await screenPixels(page);
+    await page.evaluate(() => window.startGame());
+    await page.waitForFunction(() => document.title === 'Form1');
+    await page.evaluate(() => new Promise((resolve) => { requestAnimationFrame(() => requestAnimationFrame(resolve)); }));
+    const after = await screenPixels(page);
+    // A repaint may antialias an edge a shade differently: a change is one of over 48 in a channel.
+    let changed = 0;
+    for (let at = 0; at < before.length; at += 3)
+      changed += [0, 1, 2].some((channel) => Math.abs(before[at + channel] - after[at + channel]) > 48);
+    expect(changed, 0, `in ${width} x ${height}, the pixels that changed as the game took over`);
+    const seen = await read(page);
+    expect([seen.caption, seen.Bet, seen.Money, seen.focus], ['Form1', '0', 'Money: 100', presses ? 'BetScroll' : 'Flip'],
+      `in ${width} x ${height}, the window once started`);
+    if (presses) {
+      await page.keyboard.press('ArrowRight');
+      await until(page, { Bet: '1', Money: 'Money: 99' }, 'after Right once started');
+    } else {
+      await page.keyboard.press(' ');
+      flipReads(await flipped(page), 5);
+    }
+  }
+}, { skip: noScriptFirst });
 
 // Serves a folder on loopback as a static host does: under a path below the root, with caching
 // headers on every file, nothing outside the path. publish(name, text) serves a file anew;
