@@ -1,15 +1,18 @@
 # SPDX-License-Identifier: MIT
 # Run with cmake -P: makes the site that hosts the game and installs it as an app, in OUTPUT.
 #   -DPART=icons -DSVG=... -DOUTPUT=...   the app's icons, rendered from the one drawing and made
-#                                         small: 192 and 512 px, and a maskable 512 px one whose
-#                                         drawing keeps inside the circle a launcher may cut
+#                                         small: 192 and 512 px, a maskable 512 px one whose
+#                                         drawing keeps inside the circle a launcher may cut, and
+#                                         a 180 px one for iOS's home screen, which draws a
+#                                         transparent ground black
 #   -DPART=pages -DPAGE=... -DSITE=... -DOUTPUT=...
 #                                         index.html (the page with the site's head), the
 #                                         manifest, and the service worker
 if(PART STREQUAL "icons")
-    # The maskable icon's ground is the page's, around the window.
+    # The maskable and iOS icons' ground is the page's, around the window.
     set(ground "#3a6ea5")
-    foreach(icon "192;192;0;none" "512;512;0;none" "maskable-512;512;64;${ground}")
+    foreach(icon "192;192;0;none" "512;512;0;none" "maskable-512;512;64;${ground}"
+            "apple-180;180;16;${ground}")
         list(GET icon 0 name)
         list(GET icon 1 size)
         list(GET icon 2 margin)
@@ -39,7 +42,8 @@ string(REPLACE "${marker}" "${head}" page "${page}")
 file(WRITE ${OUTPUT}/index.html "${page}")
 configure_file(${SITE}/manifest.webmanifest ${OUTPUT}/manifest.webmanifest COPYONLY)
 
-set(files index.html manifest.webmanifest icon-192.png icon-512.png icon-maskable-512.png)
+set(files index.html manifest.webmanifest icon-192.png icon-512.png icon-maskable-512.png
+    icon-apple-180.png)
 set(contents "")
 set(FILES "")
 foreach(file IN LISTS files)

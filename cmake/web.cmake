@@ -46,7 +46,8 @@ add_page(tencoins ${PROJECT_SOURCE_DIR}/runtime/playsource.cpp)
 # phone can install the game from any static web server and play it offline.
 set(SITE_DIR ${CMAKE_BINARY_DIR}/site)
 set(site_script ${PROJECT_SOURCE_DIR}/cmake/site.cmake)
-set(site_icons ${SITE_DIR}/icon-192.png ${SITE_DIR}/icon-512.png ${SITE_DIR}/icon-maskable-512.png)
+set(site_icons ${SITE_DIR}/icon-192.png ${SITE_DIR}/icon-512.png ${SITE_DIR}/icon-maskable-512.png
+    ${SITE_DIR}/icon-apple-180.png)
 add_custom_command(OUTPUT ${site_icons}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
     COMMAND ${CMAKE_COMMAND} -DPART=icons -DSVG=${ICON_SVG} -DOUTPUT=${SITE_DIR} -P ${site_script}

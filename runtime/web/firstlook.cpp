@@ -214,7 +214,8 @@ std::string WindowAtStart::controlMarkup(const ControlDescription &description) 
                 { "aria-controls", describe(label).name }, { "aria-orientation", "horizontal" },
                 { "aria-valuemin", std::to_string(scroll.minimum) },
                 { "aria-valuemax", std::to_string(scroll.maximum) },
-                { "aria-valuenow", std::to_string(value) } });
+                { "aria-valuenow", std::to_string(value) },
+                { "aria-valuetext", std::to_string(value) } });
         const std::string thumb = element("div",
             { { "class", "thumb" }, { "style", "--fraction:" + thumbFraction(scroll, value) } });
         return element("div", attributes,

@@ -43,20 +43,43 @@ mergeInto(LibraryManager.library, {
       return element;
     },
 
+    // A click, tap or press on what takes no focus on a desktop (a coin, a label, the window's
+    // face, the caption, the page around it) leaves the focus where it was, and Space and the
+    // arrows with it.
+    keepFocus: function (event) {
+      if (!Page.focusOrder.some((control) => control.contains(event.target))) event.preventDefault();
+    },
+
     // Enter presses the focused button as Space does: down on the key, a click when it comes up,
     // so that a held key clicks once.
     pressWithEnter: function (button) {
+      let down = false;
+      const press = (pressed) => {
+        down = pressed;
+        button.classList.toggle('pressed', pressed);
+      };
       button.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
         event.preventDefault();
-        if (!event.repeat) button.classList.add('pressed');
+        if (!event.repeat) press(true);
       });
       button.addEventListener('keyup', (event) => {
-        if (event.key !== 'Enter' || !button.classList.contains('pressed')) return;
-        button.classList.remove('pressed');
+        if (event.key !== 'Enter' || !down) return;
+        press(false);
         button.click();
       });
-      button.addEventListener('blur', () => button.classList.remove('pressed'));
+      button.addEventListener('blur', () => press(false));
+    },
+
+    // A finger or a pen shows the button pressed while it is on it, and not after: a touch
+    // screen's :active can outlast the tap, and iOS sets it only on what listens to touches.
+    pressWithFinger: function (button) {
+      const touching = (event) => event.pointerType !== 'mouse';
+      button.addEventListener('pointerdown', (event) => {
+        if (touching(event)) button.classList.add('touched');
+      });
+      for (const end of ['pointerup', 'pointercancel', 'pointerleave'])
+        button.addEventListener(end, () => button.classList.remove('touched'));
     },
   },
 
@@ -66,6 +89,7 @@ mergeInto(LibraryManager.library, {
     const element = Page.element(UTF8ToString(id));
     if (element.classList.contains('button')) {
       Page.pressWithEnter(element);
+      Page.pressWithFinger(element);
       element.addEventListener('click', () => _tencoins_flip());
     }
     Page.controls[control] = element;
@@ -83,6 +107,7 @@ mergeInto(LibraryManager.library, {
   page_order_focus: function (controls, count) {
     for (let i = 0; i < count; ++i) Page.focusOrder.push(Page.controls[HEAP32[(controls >> 2) + i]]);
     document.addEventListener('keydown', Page.tab);
+    document.addEventListener('mousedown', Page.keepFocus);
   },
 
   page_text__deps: ['$Page'],

@@ -61,6 +61,8 @@ class ScrollBar {
   setValue(value) {
     this.settings.value = value;
     this.bar.setAttribute('aria-valuenow', value);
+    // Else VoiceOver reads the value as a percentage of the range.
+    this.bar.setAttribute('aria-valuetext', value);
     if (!this.press || this.press.part !== 'thumb') this.placeThumb(this.fractionOf(value));
   }
 
@@ -127,29 +129,31 @@ class ScrollBar {
       this.bar.classList.add('dragging');
       return;
     }
-    this.step();
+    this.step(true);
     const repeat = () => {
       if (!this.press) return;
-      this.step();
+      this.step(false);
       this.press.timer = setTimeout(repeat, ScrollBar.RepeatInterval);
     };
     this.press.timer = setTimeout(repeat, ScrollBar.RepeatDelay);
   }
 
-  // One step of a held arrow or track: only while the pointer stays on the arrow, or beyond the
-  // thumb in the direction of the press.
-  step() {
+  // One step of a pressed arrow or track: at the press, and then as it repeats while held, only
+  // while the pointer stays on the arrow, or beyond the thumb in the direction of the press. (The
+  // press itself is not asked again: at a part's very edge the pointer's pixel and the part's box
+  // can disagree.)
+  step(pressed) {
     const { part, x, y } = this.press;
     const { value, arrowStep, pageStep } = this.settings;
-    const under = document.elementFromPoint(x, y);
+    const moves = { less: value - arrowStep, more: value + arrowStep, pageLess: value - pageStep,
+      pageMore: value + pageStep };
+    if (pressed || this.stillOn(part, x, y)) this.requestValue(moves[part]);
+  }
+
+  stillOn(part, x, y) {
+    if (part === 'less' || part === 'more') return this[part].contains(document.elementFromPoint(x, y));
     const thumb = this.span(this.thumb);
-    const moves = {
-      less: this.less.contains(under) && value - arrowStep,
-      more: this.more.contains(under) && value + arrowStep,
-      pageLess: x < thumb.left && value - pageStep,
-      pageMore: x >= thumb.right && value + pageStep,
-    };
-    if (moves[part] !== false) this.requestValue(moves[part]);
+    return part === 'pageLess' ? x < thumb.left : x >= thumb.right;
   }
 
   dragFraction(event) {

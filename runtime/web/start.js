@@ -8,21 +8,25 @@
 
 // The client area stands alone when the window is its size (an app window); in anything larger (a
 // tab, an installed app, a phone) the page shows it as a window with a caption, centred and scaled
-// to fit, and fits it again as that changes size or turns; a page that opened as the game's own
-// window keeps its layout, as a desktop window does. Worked out from the sizes alone: asking the
+// to fit, and fits it again as that changes size or turns (an app on an iPhone is told of the turn
+// before its size changes, and the visual viewport when it has); a page that opened as the game's
+// own window keeps its layout, as a desktop window does. Worked out from the sizes alone: asking the
 // page for its layout here would lay it out twice before it is shown. CSS zoom scales the window's
 // layout; where the browser has none (Firefox before 126), a transform scales its looks, about its
 // centre where the page centres it, else about its corner.
 class WindowFit {
-  constructor(window) {
-    this.style = window.style;
+  constructor(element) {
+    this.style = element.style;
     const size = (name) => parseFloat(this.style.getPropertyValue(name));
     this.client = { width: size('--client-width'), height: size('--client-height') };
     this.zooms = CSS.supports('zoom', '1');
     this.style.setProperty('--caption', WindowFit.Caption + 'px');
     this.style.setProperty('--border', WindowFit.Border + 'px');
     this.fit();
-    if (document.body.classList.contains('framed')) addEventListener('resize', () => this.fit());
+    if (!document.body.classList.contains('framed')) return;
+    const refit = () => this.fit();
+    addEventListener('resize', refit);
+    if (window.visualViewport) visualViewport.addEventListener('resize', refit);
   }
 
   fit() {
