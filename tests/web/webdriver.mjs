@@ -9,7 +9,7 @@ import { createServer } from 'node:net';
 
 const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 // W3C's codes for the keys the stories press.
-const codes = { Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', PageUp: '\uE00E', PageDown: '\uE00F',
+const codes = { Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009', Alt: '\uE00A', PageUp: '\uE00E', PageDown: '\uE00F',
   End: '\uE010', Home: '\uE011', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014',
   ArrowDown: '\uE015' };
 const code = (name) => codes[name] ?? name;
@@ -47,6 +47,8 @@ class Session {
   }
 }
 
+const buttons = { left: 0, middle: 1, right: 2 };
+
 class Page {
   constructor(session) {
     this.session = session;
@@ -74,8 +76,13 @@ class Page {
         this.pointer = { x, y };
         await mouse(moves);
       },
-      down: () => mouse([{ type: 'pointerDown', button: 0 }]),
-      up: () => mouse([{ type: 'pointerUp', button: 0 }]),
+      down: ({ button = 'left' } = {}) => mouse([{ type: 'pointerDown', button: buttons[button] }]),
+      up: ({ button = 'left' } = {}) => mouse([{ type: 'pointerUp', button: buttons[button] }]),
+      click: async (x, y) => {
+        await this.mouse.move(x, y);
+        await this.mouse.down();
+        await this.mouse.up();
+      },
       wheel: ({ deltaY }) => act('wheel', 'wheel', [{ type: 'scroll', origin: 'viewport',
         x: Math.round(this.pointer.x), y: Math.round(this.pointer.y), deltaX: 0, deltaY }]),
     };
@@ -134,9 +141,7 @@ class Page {
 
   async click(selector) {
     const { left, top, width, height } = await this.box(selector);
-    await this.mouse.move(left + width / 2, top + height / 2);
-    await this.mouse.down();
-    await this.mouse.up();
+    await this.mouse.click(left + width / 2, top + height / 2);
   }
 
   focus(selector) { return this.$eval(selector, (element) => element.focus()); }
