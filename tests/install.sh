@@ -65,3 +65,20 @@ for command in "play --wbe" "check --quik" "play --web extra"; do
         || fail "./$command: status $status, said: $said"
 done
 echo "PASS: ./play and ./check refuse an argument they do not know, with a usage line"
+
+for command in "play --help" "check -h"; do
+    said=$(PATH="$stand_ins:$PATH" "$(dirname "$0")/../${command%% *}" ${command#* } 2>/dev/null) && status=0 || status=$?
+    [ "$status" -eq 0 ] && [[ $said == "usage: ./${command%% *} "* ]] && [ "$(echo "$said" | grep -c '^  \./')" -ge 3 ] \
+        && [ ! -e "$stand_ins/calls" ] || fail "./$command: status $status, said: $said"
+done
+echo "PASS: ./play --help and ./check -h print their usage, an option a line, and end with status 0"
+
+# On a machine with nothing installed, ./play --web asks for what the page's build and launch run:
+# each program of theirs, with the package that brings it.
+PATH="$stand_ins:$PATH" DISPLAY= WAYLAND_DISPLAY= APT_RETRY_PAUSE=0 "$(dirname "$0")/../play" --web >/dev/null 2>&1 || true
+asked=" $(grep -E '(^| )install ' "$stand_ins/calls" | tr '\n' ' ') "
+for needed in cmake:cmake ninja:ninja-build em++:emscripten node:nodejs rsvg-convert:librsvg2-bin \
+    pngquant:pngquant optipng:optipng chromium:chromium; do
+    [[ $asked == *" ${needed#*:} "* ]] || fail "./play --web does not install ${needed#*:}, for ${needed%%:*}: it asked for$asked"
+done
+echo "PASS: ./play --web installs every program the page's build and launch run"

@@ -22,10 +22,11 @@ screen_reader_packages=(orca openbox)
 # i386 wine32 as well, which ./check installs apart.
 windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 librsvg2-bin
     icoutils)
-# And the page: Emscripten to build it, pngquant and optipng to make the app's icons small,
-# Chromium to open it as an app window, and for its tests Firefox ESR as well, with node and npm
-# to drive both, and WebKit's browser with its WebDriver, which a window manager gives the focus.
-web_packages=(emscripten pngquant optipng librsvg2-bin chromium)
+# And the page: CMake, Ninja and Emscripten to build it, node to run the program that writes the
+# window into it, rsvg-convert, pngquant and optipng to make the app's icons, Chromium to open it
+# as an app window, and for its tests Firefox ESR as well, with npm to drive both, and WebKit's
+# browser with its WebDriver, which a window manager gives the focus.
+web_packages=(cmake ninja-build emscripten nodejs pngquant optipng librsvg2-bin chromium)
 web_check_packages=("${web_packages[@]}" firefox-esr nodejs webkit2gtk-driver openbox)
 emscripten_toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 
