@@ -51,6 +51,13 @@ press() {
     settles
 }
 
+# The user's own switch, which the desktop's settings of the test's (XDG_CONFIG_HOME) leave alone.
+users_switch() {
+    XDG_CONFIG_HOME=${USERS_CONFIG_HOME:-$HOME/.config} gsettings get org.gnome.desktop.interface \
+        toolkit-accessibility 2>&1
+}
+users_switch_before=$(users_switch)
+
 openbox >/dev/null 2>&1 &
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 # Orca with settings of its own, whatever the user's are, writing its log to a terminal: there each
@@ -94,3 +101,6 @@ said=$(said_once "the money" -F "$(money_text "$money")")
 [ "$bet" -lt "$guess" ] && [ "$guess" -lt "$result" ] && [ "$result" -le "$said" ] \
     || fail "Orca said the bet, guess, result and money out of order: $(echo "$heard" | tr '\n' '|')"
 echo "PASS: Orca said the bet 2, the guess 10, 'Guessed 10, $red red' and '$(money_text "$money")', in order, once each"
+[ "$(users_switch)" = "$users_switch_before" ] \
+    || fail "the user's own toolkit-accessibility was $users_switch_before, and is now $(users_switch)"
+echo "PASS: the user's own desktop settings are as they were"

@@ -14,7 +14,7 @@ play_packages=(build-essential cmake ninja-build qt6-base-dev qt6-wayland libxcb
 # tools.
 check_packages=("${play_packages[@]}" xvfb xauth xdotool x11-utils python3-xlib imagemagick dbus
     at-spi2-core gir1.2-atspi-2.0 python3-gi clang-format clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file lintian)
+    desktop-file-utils appstream dpkg-dev file lintian dpkg-repack)
 # And a screen reader for the tests to listen to, Orca, with a window manager for it to follow.
 screen_reader_packages=(orca openbox)
 # And the Windows builds: the 32-bit and 64-bit cross compilers, 64-bit Wine to run the 64-bit
