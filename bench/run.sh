@@ -5,10 +5,15 @@
 # the same window showing one label in the game's font (the floor for any window with text), so
 # that all see the same machine at the same moments. Instructions are counted with callgrind
 # (from the start to the first paint to the exit), which repeats where times do not.
+# Needs the Linux build (./play or ./check makes it), and installs valgrind and Xvfb if missing.
 set -euo pipefail
-build_dir=$(cd "${1:-build}" && pwd)
+source "$(dirname "$0")/../tools/setup.sh"
+build_dir=$(cd "${1:-$project_dir/build}" 2>/dev/null && pwd) \
+    || { echo "No build in ${1:-$project_dir/build}: run ./check or ./play first" >&2; exit 1; }
 runs=${2:-21}
 bench="$build_dir/bench"
+[ -x "$bench/bench_startup_game" ] || { echo "No benchmarks in $bench: run ./check first" >&2; exit 1; }
+install_missing_packages valgrind xvfb xauth
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -35,6 +40,8 @@ xvfb-run -a -s "-screen 0 640x480x24" bash -c '
 instructions() { grep "^$1 " "$instruction_samples" | awk '{ print $3 }' | median; }
 text_ir=$(instructions text)
 game_ir=$(instructions game)
+[ "${text_ir:-0}" -gt 0 ] && [ "${game_ir:-0}" -gt 0 ] \
+    || { echo "callgrind counted no instructions: see valgrind --tool=callgrind $bench/bench_startup_game" >&2; exit 1; }
 
 field() { grep "^$1 " "$startup_samples" | sed -n "s/.*$2=\([0-9.]*\).*/\1/p" | median; }
 bare_ms=$(field bare startup_ms)
