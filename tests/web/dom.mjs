@@ -33,7 +33,7 @@ const browser = engine === 'webkit' ? await launchWebKit()
 // client area's height is as wide as that, which lays the page out as bare as at 226.
 const narrowest = engine === 'webkit' ? 447 : 226;
 const pageUrl = pathToFileURL(pagePath).href;
-let failures = 0;
+const counts = { passed: 0, failed: 0, skipped: 0 };
 
 // STORY=pattern runs only the stories whose names it matches.
 const only = process.env.STORY && new RegExp(process.env.STORY);
@@ -41,14 +41,16 @@ const only = process.env.STORY && new RegExp(process.env.STORY);
 async function story(name, run, { skip } = {}) {
   if (only && !only.test(name)) return;
   if (skip) {
+    counts.skipped += 1;
     console.log(`SKIP: ${engine}: ${name}: ${skip}`);
     return;
   }
   try {
     await run();
+    counts.passed += 1;
     console.log(`PASS: ${engine}: ${name}`);
   } catch (error) {
-    failures += 1;
+    counts.failed += 1;
     console.log(`FAIL: ${engine}: ${name}: ${error.message}`);
   }
 }
@@ -831,4 +833,6 @@ await story('an error in a handler is shown to the player, and the game takes no
 });
 
 await browser.close();
-process.exit(failures ? 1 : 0);
+// What was not run is counted as such, never as passed.
+console.log(`${engine}: ${counts.passed} passed, ${counts.failed} failed, ${counts.skipped} skipped`);
+process.exit(counts.failed ? 1 : 0);
