@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // One press of Flip on the real window, through the ten coins' repaint.
 
-#include "runtime/qt/form1widget.h"
-#include "runtime/randomsource.h"
+#include "form1widget.h"
+#include "randomsource.h"
 
 #include <QPushButton>
 #include <QTest>

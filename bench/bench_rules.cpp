@@ -2,9 +2,9 @@
 // Settled flips per second on one core: take a bet, flip ten coins from the real random source,
 // settle against the guess.
 
-#include "game/coinflip.h"
-#include "game/gamestate.h"
-#include "runtime/randomsource.h"
+#include "coinflip.h"
+#include "gamestate.h"
+#include "randomsource.h"
 
 #include <chrono>
 #include <cstdio>

@@ -19,7 +19,8 @@ qt_add_library(frontend_qt STATIC
 # plugin brings the library.
 find_path(XCB_XKB_INCLUDE_DIR xcb/xkb.h REQUIRED)
 target_include_directories(frontend_qt PRIVATE ${XCB_XKB_INCLUDE_DIR})
-target_link_libraries(frontend_qt PUBLIC window Qt6::Widgets ${CMAKE_DL_LIBS})
+target_include_directories(frontend_qt PUBLIC ${PROJECT_SOURCE_DIR}/runtime/qt)
+target_link_libraries(frontend_qt PUBLIC window entry Qt6::Widgets ${CMAKE_DL_LIBS})
 
 # The icons at every size desktops look for, rendered from the one drawing so that they never drift
 # apart. The program carries the sizes a window manager draws a window's icon at; menus and

@@ -26,11 +26,15 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/shell.html
     VERBATIM)
 add_custom_target(page_shell DEPENDS ${CMAKE_BINARY_DIR}/shell.html)
 
+# The web front end: the page's side of Form1 and the entry point, for every page to link.
+add_library(frontend_web OBJECT ${WEB_DIR}/elements.h ${WEB_DIR}/form1page.cpp ${WEB_DIR}/form1page.h
+    ${WEB_DIR}/main.cpp)
+target_link_libraries(frontend_web PUBLIC window entry)
+
 # add_page(NAME SOURCE): the page NAME.html, playing with the random source that SOURCE defines.
 function(add_page name random_source)
-    add_executable(${name} ${WEB_DIR}/form1page.cpp ${WEB_DIR}/form1page.h ${WEB_DIR}/main.cpp
-        ${WEB_DIR}/elements.h ${random_source})
-    target_link_libraries(${name} PRIVATE window)
+    add_executable(${name} ${random_source})
+    target_link_libraries(${name} PRIVATE frontend_web)
     add_dependencies(${name} page_shell)
     target_link_options(${name} PRIVATE -sENVIRONMENT=web -sSINGLE_FILE=1 -sMINIFY_HTML=0
         --shell-file ${CMAKE_BINARY_DIR}/shell.html

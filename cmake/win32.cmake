@@ -43,8 +43,9 @@ target_compile_definitions(frontend_win32 PUBLIC UNICODE _UNICODE WINVER=0x0601
     _WIN32_WINNT=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
 # Statically linked, so that it imports only Windows' own DLLs.
 target_link_options(frontend_win32 PUBLIC -static -municode -mwindows)
-target_link_libraries(frontend_win32 PUBLIC window gdi32 user32 comctl32 oleacc ole32 oleaut32
-    uuid)
+target_include_directories(frontend_win32 PUBLIC ${PROJECT_SOURCE_DIR}/runtime/win32)
+target_link_libraries(frontend_win32 PUBLIC window entry gdi32 user32 comctl32 oleacc ole32
+    oleaut32 uuid)
 
 add_executable(tencoins WIN32 runtime/playsource.cpp)
 target_link_libraries(tencoins PRIVATE frontend_win32)

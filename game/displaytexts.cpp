@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "game/displaytexts.h"
+#include "displaytexts.h"
 
-#include "runtime/numberforms.h"
+#include "numberforms.h"
 
 std::string moneyText(Amount balance)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/gamestate.h"
+#include "gamestate.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "game/gamestate.h"
+#include "gamestate.h"
 
-#include "runtime/numberforms.h"
+#include "numberforms.h"
 
 #include <cfloat>
 #include <cmath>

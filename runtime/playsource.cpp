@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/randomsource.h"
+#include "randomsource.h"
 
 std::unique_ptr<RandomSource> makePlaySource()
 {

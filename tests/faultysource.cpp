@@ -2,7 +2,7 @@
 // Linked into a test build of the program in place of its random source: the first flip fails, so
 // that a test can see how the program reports an error and ends.
 
-#include "runtime/randomsource.h"
+#include "randomsource.h"
 
 #include <stdexcept>
 

@@ -2,9 +2,9 @@
 // libFuzzer target: any sequence of bets and settlements, with any bet texts, red counts and
 // guesses. No crash, no undefined behaviour, and the money always agrees with exact arithmetic.
 
+#include "displaytexts.h"
 #include "exactpayout.h"
-#include "game/displaytexts.h"
-#include "game/gamestate.h"
+#include "gamestate.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,10 +4,10 @@
 // arithmetic, the texts the window shows, and the seeding of the coins. Prints each failure and
 // exits with status 1 if there was one.
 
+#include "displaytexts.h"
 #include "exactpayout.h"
-#include "game/displaytexts.h"
-#include "game/gamestate.h"
-#include "runtime/randomsource.h"
+#include "gamestate.h"
+#include "randomsource.h"
 
 #include <cstdio>
 #include <string>

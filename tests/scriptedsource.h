@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/randomsource.h"
+#include "randomsource.h"
 
 #include <deque>
 #include <initializer_list>

@@ -2,8 +2,8 @@
 // What a screen reader hears of a flip, through Qt's real AT-SPI bridge: run under Xvfb in a D-Bus
 // session with the accessibility bus (tests/a11ybus.sh), where accessibility is switched on.
 
-#include "runtime/qt/coin.h"
-#include "runtime/qt/form1widget.h"
+#include "coin.h"
+#include "form1widget.h"
 #include "scriptedsource.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "game/coinflip.h"
-#include "runtime/randomsource.h"
+#include "coinflip.h"
+#include "randomsource.h"
 
 #include <QTest>
 #include <array>

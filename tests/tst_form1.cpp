@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/coin.h"
-#include "runtime/qt/errorreport.h"
-#include "runtime/qt/form1widget.h"
+#include "coin.h"
+#include "errorreport.h"
+#include "form1widget.h"
 #include "scriptedsource.h"
 #include "scrollbarpart.h"
 

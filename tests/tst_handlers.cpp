@@ -2,8 +2,8 @@
 // The four handlers against controls that write down every call, so that the order of steps, the
 // nesting of the bet's change handler inside a flip and the one seeding of a run can be read off.
 
+#include "form1.h"
 #include "scriptedsource.h"
-#include "window/form1.h"
 
 #include <QTest>
 #include <map>

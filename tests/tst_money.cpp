@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "exactpayout.h"
-#include "game/gamestate.h"
+#include "gamestate.h"
 
 #include <QTest>
 #include <limits>

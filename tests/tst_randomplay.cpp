@@ -2,10 +2,10 @@
 // Plays the real window at random, tens of thousands of moves, against a small model of the game.
 // A failure names the seed and the step; TENCOINS_PLAY_SEED and TENCOINS_PLAY_STEPS replay it.
 
+#include "coin.h"
 #include "exactpayout.h"
-#include "runtime/qt/coin.h"
-#include "runtime/qt/form1widget.h"
-#include "runtime/randomsource.h"
+#include "form1widget.h"
+#include "randomsource.h"
 #include "scrollbarpart.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "game/displaytexts.h"
-#include "runtime/numberforms.h"
+#include "displaytexts.h"
+#include "numberforms.h"
 
 #include <QTest>
 

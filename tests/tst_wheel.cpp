@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The mouse wheel on a scroll bar, as the Windows and browser builds turn it into steps.
 
-#include "runtime/wheel.h"
+#include "wheel.h"
 
 #include <QTest>
 

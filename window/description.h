@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/coinflip.h"
+#include "coinflip.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "window/form1.h"
+#include "form1.h"
 
-#include "game/displaytexts.h"
-#include "runtime/randomsource.h"
+#include "displaytexts.h"
+#include "randomsource.h"
 
 #include <stdexcept>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/coinflip.h"
-#include "game/gamestate.h"
-#include "window/description.h"
+#include "coinflip.h"
+#include "description.h"
+#include "gamestate.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/scrolling.h"
+#include "scrolling.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/wheel.h"
-#include "window/form1.h"
+#include "form1.h"
+#include "wheel.h"
 
 // What a scroll bar does with a request, the same in every front end whose toolkit leaves it to
 // the program: where the request lands, and how a value the program sets reaches the game.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/announcer.h"
+#include "announcer.h"
 
 #include <QAccessibleWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/coin.h"
+#include "coin.h"
 
 #include <QPainter>
 #include <QPixmapCache>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/display.h"
+#include "display.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/errorreport.h"
+#include "errorreport.h"
 
-#include "runtime/errortext.h"
+#include "errortext.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/form1widget.h"
+#include "form1widget.h"
 
-#include "runtime/qt/announcer.h"
-#include "runtime/qt/coin.h"
-#include "runtime/qt/pushbutton.h"
-#include "runtime/qt/scrollbar.h"
-#include "runtime/qt/windowicon.h"
+#include "announcer.h"
+#include "coin.h"
+#include "pushbutton.h"
+#include "scrollbar.h"
+#include "windowicon.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/form1.h"
+#include "form1.h"
 
 #include <QWidget>
 #include <array>

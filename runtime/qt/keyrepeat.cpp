@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/keyrepeat.h"
+#include "keyrepeat.h"
 
 #include <QGuiApplication>
 #include <cstdint>

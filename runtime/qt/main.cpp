@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/display.h"
-#include "runtime/qt/errorreport.h"
-#include "runtime/qt/form1widget.h"
-#include "runtime/randomsource.h"
+#include "display.h"
+#include "errorreport.h"
+#include "form1widget.h"
+#include "randomsource.h"
 
 #include <QApplication>
 #include <exception>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/pushbutton.h"
+#include "pushbutton.h"
 
-#include "runtime/qt/keyrepeat.h"
+#include "keyrepeat.h"
 
 #include <QKeyEvent>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/scrollbar.h"
+#include "scrollbar.h"
 
 #include <QKeyEvent>
 #include <QPainter>

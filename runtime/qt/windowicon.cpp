@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/windowicon.h"
+#include "windowicon.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -9,10 +9,10 @@
 //   SHELL   the page's shell, with {{{ WINDOW_STYLE }}}, {{{ TITLE }}} and {{{ CONTROLS }}}
 //   OUTPUT  the shell with the window in their places
 
-#include "runtime/randomsource.h"
-#include "runtime/web/elements.h"
-#include "window/form1.h"
-#include "window/scrolling.h"
+#include "elements.h"
+#include "form1.h"
+#include "randomsource.h"
+#include "scrolling.h"
 
 #include <array>
 #include <exception>

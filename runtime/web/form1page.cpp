@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/web/form1page.h"
+#include "form1page.h"
 
-#include "runtime/web/elements.h"
+#include "elements.h"
 
 #include <algorithm>
 #include <cstdlib>

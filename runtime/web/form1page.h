@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/wheel.h"
-#include "window/form1.h"
-#include "window/scrolling.h"
+#include "form1.h"
+#include "scrolling.h"
+#include "wheel.h"
 
 #include <array>
 

@@ -3,9 +3,9 @@
 // each of the player's events. Nothing thrown crosses into the page's JavaScript: it is caught
 // here, shown to the player, and the game takes no more input.
 
-#include "runtime/errortext.h"
-#include "runtime/randomsource.h"
-#include "runtime/web/form1page.h"
+#include "errortext.h"
+#include "form1page.h"
+#include "randomsource.h"
 
 #include <emscripten/emscripten.h>
 #include <exception>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/accessible.h"
+#include "accessible.h"
 
-#include "runtime/win32/delegatingaccessible.h"
-#include "runtime/win32/paintedcoins.h"
-#include "runtime/win32/widetext.h"
-#include "window/description.h"
+#include "delegatingaccessible.h"
+#include "description.h"
+#include "paintedcoins.h"
+#include "widetext.h"
 
 #include <oleacc.h>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/dpi.h"
+#include "dpi.h"
 
 namespace {
 

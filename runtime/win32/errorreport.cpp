@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/errorreport.h"
+#include "errorreport.h"
 
-#include "runtime/errortext.h"
-#include "runtime/win32/widetext.h"
+#include "errortext.h"
+#include "widetext.h"
 
 void reportError(HWND owner, const std::string &reason)
 {

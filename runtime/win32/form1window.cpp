@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/form1window.h"
+#include "form1window.h"
 
-#include "runtime/win32/accessible.h"
-#include "runtime/win32/dpi.h"
-#include "runtime/win32/errorreport.h"
-#include "runtime/win32/widetext.h"
-#include "runtime/win32/windowclasses.h"
-#include "window/scrolling.h"
+#include "accessible.h"
+#include "dpi.h"
+#include "errorreport.h"
+#include "scrolling.h"
+#include "widetext.h"
+#include "windowclasses.h"
 
 #include <algorithm>
 #include <commctrl.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/wheel.h"
-#include "runtime/win32/paintedcoins.h"
-#include "window/form1.h"
+#include "form1.h"
+#include "paintedcoins.h"
+#include "wheel.h"
 
 #include <array>
 #include <memory>

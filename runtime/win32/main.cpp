@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/randomsource.h"
-#include "runtime/win32/errorreport.h"
-#include "runtime/win32/form1window.h"
+#include "errorreport.h"
+#include "form1window.h"
+#include "randomsource.h"
 
 #include <exception>
 #include <objbase.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/paintedcoins.h"
+#include "paintedcoins.h"
 
 #include <algorithm>
 #include <stdexcept>

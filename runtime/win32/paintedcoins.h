@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/win32/accessible.h"
-#include "window/description.h"
+#include "accessible.h"
+#include "description.h"
 
 #include <array>
 #include <optional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/win32/windowclasses.h"
+#include "windowclasses.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/description.h"
+#include "description.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/wheel.h"
+#include "wheel.h"
 
 #include <algorithm>
 

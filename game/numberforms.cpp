@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/numberforms.h"
+#include "numberforms.h"
 
 #include <stdexcept>
 
