@@ -2,6 +2,7 @@
 #pragma once
 
 #include "coinflip.h"
+#include "numberforms.h"
 
 #include <array>
 #include <string>
@@ -101,7 +102,7 @@ inline constexpr std::array<ControlDescription, 7> ControlDescriptions { {
         .name = "BetScroll",
         .kind = ControlKind::ScrollBar,
         .bounds = { 960, 840, 1215, 255 },
-        .scroll = { .minimum = 0, .maximum = 100, .value = 0, .arrowStep = 1, .pageStep = 10 },
+        .scroll = { .minimum = 0, .maximum = MaxBet, .value = 0, .arrowStep = 1, .pageStep = 10 },
         .tabIndex = 1,
         .accessibleName = "Bet" },
     { .control = Control::Flip,

@@ -18,11 +18,15 @@ while [ $# -gt 1 ]; do
 done
 [ $# -eq 1 ] || { echo "usage: $0 [--scale S] [--inspect DIR] PAGE" >&2; exit 2; }
 page=$(realpath "$1")
+# The window the client area's size, as the page's markup gives it.
+client_size() { grep -o -m1 -- "--client-$1:[0-9]*px" "$page" | grep -o '[0-9]*'; }
+width=$(client_size width) height=$(client_size height)
+[ -n "$width" ] && [ -n "$height" ] || { echo "$page gives no window size: is it the game's page?" >&2; exit 1; }
 browser=$(command -v chromium || command -v chromium-browser || command -v google-chrome || true)
 [ -n "$browser" ] || { echo "No Chromium to open the game in: install chromium, or open $page in any browser." >&2; exit 1; }
 
 options=(--no-first-run --disable-background-networking --disable-component-update --disable-sync
-    --password-store=basic --force-device-scale-factor="$scale" --window-size=226,161)
+    --password-store=basic --force-device-scale-factor="$scale" --window-size="$width,$height")
 if [ -n "$profile" ]; then
     rm -rf "$profile"
     mkdir -p "$profile"

@@ -86,10 +86,10 @@ public:
     {
         if (!ownsChild(child))
             return DelegatingAccessible::get_accDescription(child, description);
-        const std::optional<AccessibleCoin> coin = find(coinOf(child));
-        if (!coin || !coin->face)
+        const std::optional<ShownCoin> coin = find(coinOf(child));
+        if (!coin || !coin->colour)
             return noText(description);
-        *description = bstr(coin->face);
+        *description = bstr(faceName(*coin->colour));
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
@@ -113,7 +113,7 @@ public:
     {
         if (!ownsChild(child))
             return DelegatingAccessible::accLocation(left, top, width, height, child);
-        const std::optional<AccessibleCoin> coin = find(coinOf(child));
+        const std::optional<ShownCoin> coin = find(coinOf(child));
         if (!coin)
             return S_FALSE;
         POINT corner { coin->place.left, coin->place.top };
@@ -164,7 +164,7 @@ private:
 
     bool covers(int coin, POINT point) const
     {
-        const std::optional<AccessibleCoin> found = find(coin);
+        const std::optional<ShownCoin> found = find(coin);
         if (!found)
             return false;
         const RECT &place = found->place;
@@ -174,7 +174,7 @@ private:
         return dx * dx + dy * dy <= radius * radius;
     }
 
-    std::optional<AccessibleCoin> find(int coin) const
+    std::optional<ShownCoin> find(int coin) const
     {
         const std::shared_ptr<const PaintedCoins> coins = m_coins.lock();
         return coins ? coins->find(coin) : std::nullopt;

@@ -9,13 +9,6 @@
 // The controls are real windows, which Windows describes itself; the coins are painted, so the
 // window adds one element for each of them to its client area's standard description.
 
-// One painted coin as a screen reader learns of it.
-struct AccessibleCoin
-{
-    RECT place; // in the window's client area
-    const char *face; // what it showed at the last flip; nullptr before the first
-};
-
 // Whether a WM_GETOBJECT asks for a window's client area, the only request answered here.
 bool asksForClientArea(LPARAM objectId);
 

@@ -68,12 +68,12 @@ void PaintedCoins::paint(HDC dc) const
     DeleteObject(border);
 }
 
-std::optional<AccessibleCoin> PaintedCoins::find(int coin) const
+std::optional<ShownCoin> PaintedCoins::find(int coin) const
 {
     const std::optional<Coin> &found = m_coins.at(std::size_t(coin));
     if (!found || !found->visible)
         return std::nullopt;
-    return AccessibleCoin { placeOf(*found), found->colour ? faceName(*found->colour) : nullptr };
+    return ShownCoin { placeOf(*found), found->colour };
 }
 
 PaintedCoins::Coin &PaintedCoins::at(int coin)

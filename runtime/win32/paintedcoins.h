@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "accessible.h"
 #include "description.h"
 
 #include <array>
@@ -10,7 +9,15 @@
 
 // The coins, painted in the window's own client area rather than made of controls: the template
 // (element 0, never shown) and coins 1 to 10, each where it stands and with the face it shows.
-// The window paints them; a screen reader asks them what it finds.
+// The window paints them; what tells a screen reader of them asks them what is shown.
+
+// Coin 1 to 10 as the window shows it.
+struct ShownCoin
+{
+    RECT place; // in the window's client area
+    std::optional<Colour> colour; // none before the first flip
+};
+
 class PaintedCoins
 {
 public:
@@ -25,8 +32,8 @@ public:
     void setColour(int coin, Colour colour);
 
     void paint(HDC dc) const;
-    // Coin 1 to 10 as a screen reader learns of it: nothing while it is not shown.
-    std::optional<AccessibleCoin> find(int coin) const;
+    // Coin 1 to 10 as it is shown: nothing while it is not.
+    std::optional<ShownCoin> find(int coin) const;
 
 private:
     struct Coin
