@@ -648,6 +648,12 @@ void Form1Test::errorInAHandlerIsReported()
     // The flip stopped before the money moved.
     QCOMPARE(text("Money"), "Money: 90");
     QCOMPARE(m_form->windowTitle(), "Form1");
+    // The game has stopped: told once, it takes no more input.
+    m_random.scriptAll(0.9f, CoinCount);
+    flip();
+    QTest::keyClick(control("BetScroll"), Qt::Key_Right);
+    QCOMPARE(m_reported, QStringList("The scripted draws ran out."));
+    QCOMPARE(m_form->windowTitle(), "Form1");
     m_reported.clear();
 }
 

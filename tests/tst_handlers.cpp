@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "scriptedsource.h"
+#include "scrolling.h"
 
 #include <QTest>
 #include <map>
@@ -29,13 +30,10 @@ public:
     void setValue(Control scrollBar, int value) override
     {
         record(QString("%1 = %2").arg(name(scrollBar)).arg(value));
-        const bool changed = values.at(scrollBar) != value;
-        values[scrollBar] = value;
-        if (changed) {
-            ++m_depth;
-            form->scrollChanged(scrollBar);
-            --m_depth;
-        }
+        ++m_depth;
+        setAndRaiseChange(*form, scrollBar, values.at(scrollBar), value,
+            [&](int shown) { values[scrollBar] = shown; });
+        --m_depth;
     }
     void setTitle(const std::string &title) override
     {

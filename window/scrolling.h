@@ -10,6 +10,13 @@
 // The value a request gives a scroll bar: held to its range.
 int heldToRange(const ScrollSettings &settings, int requested);
 
+// What an arrow, a click in the track or a key asks of a scroll bar. The page's scroll bars name
+// them by these numbers (scrollbar.js).
+enum class ScrollMove { ArrowLess, ArrowMore, PageLess, PageMore, ToMinimum, ToMaximum };
+
+// Where a move takes a scroll bar standing at value: a step, a page or an end, held to its range.
+int afterMove(const ScrollSettings &settings, int value, ScrollMove move);
+
 // Where a turn of the wheel by delta units (120 a notch) takes a scroll bar standing at value.
 int afterWheelTurn(WheelSteps &wheel, const ScrollSettings &settings, int value, int delta,
     int stepsPerNotch = WheelSteps::StepsPerNotch);

@@ -147,10 +147,19 @@ void Form1Widget::stackAndFocus()
 
 void Form1Widget::deliver(const std::function<void()> &handler)
 {
-    // Qt lets no exception cross its event loop: whatever escapes the game ends here.
+    if (m_stopped)
+        return;
+    // Qt lets no exception cross its event loop or its signals. A handler nested in setValue
+    // hands its error to setValue, which throws it on to the handler that called it; at the
+    // event loop's edge the game stops.
     try {
         handler();
     } catch (const std::exception &error) {
+        if (m_settingValues > 0) {
+            m_nestedError = std::current_exception();
+            return;
+        }
+        m_stopped = true;
         m_reportError(QString::fromUtf8(error.what()));
     }
 }
@@ -192,7 +201,12 @@ int Form1Widget::value(Control control) const
 void Form1Widget::setValue(Control control, int value)
 {
     // valueChanged reaches the handler at once, through a direct connection, when it changes.
-    scrollBar(control)->setValue(value);
+    QScrollBar *bar = scrollBar(control);
+    ++m_settingValues;
+    bar->setValue(value);
+    --m_settingValues;
+    if (m_nestedError)
+        std::rethrow_exception(std::exchange(m_nestedError, nullptr));
 }
 
 void Form1Widget::setTitle(const std::string &title)

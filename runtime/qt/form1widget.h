@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <exception>
 #include <functional>
 
 class Announcer;
@@ -19,7 +20,8 @@ class Form1Widget : public QWidget, private Form1Controls
     Q_OBJECT
 
 public:
-    // Told of any error that escapes a handler; the program's own ends the game.
+    // Told once of the error that ends the game, when it reaches the edge of the event loop; no
+    // event reaches the game after it. The program's own shows it and quits.
     using ErrorReport = std::function<void(const QString &message)>;
 
     Form1Widget(RandomSource &random, ErrorReport reportError, QWidget *parent = nullptr);
@@ -54,6 +56,9 @@ private:
     void setCoinColour(int coin, Colour colour) override;
 
     ErrorReport m_reportError;
+    int m_settingValues = 0; // how deep in setValue, whose handler runs nested
+    std::exception_ptr m_nestedError; // what a nested handler threw, to rise from setValue
+    bool m_stopped = false;
     std::array<QWidget *, ControlDescriptions.size()> m_controls {};
     std::array<Coin *, CoinCount + 1> m_coins {};
     Announcer *m_announcer = nullptr;

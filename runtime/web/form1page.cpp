@@ -12,8 +12,7 @@
 // whose element the window's first look has put in the page.
 extern "C" {
 void page_take_control(int control, const char *id);
-void page_make_scroll_bar(
-    int control, int minimum, int maximum, int value, int arrowStep, int pageStep);
+void page_make_scroll_bar(int control, int minimum, int maximum, int value);
 void page_order_focus(const int *controls, int count);
 char *page_text(int control);
 void page_set_text(int control, const char *text);
@@ -57,8 +56,7 @@ void Form1Page::createControls()
         page_take_control(number(description.control), description.name);
     for (const auto &[scrollBar, label] : ScrollBarLabels) {
         const ScrollSettings &scroll = describe(scrollBar).scroll;
-        page_make_scroll_bar(number(scrollBar), scroll.minimum, scroll.maximum, scroll.value,
-            scroll.arrowStep, scroll.pageStep);
+        page_make_scroll_bar(number(scrollBar), scroll.minimum, scroll.maximum, scroll.value);
     }
     std::array<int, FocusableCount> order {};
     const auto focusable = tabOrder();
@@ -80,6 +78,15 @@ void Form1Page::scrollRequested(Control scrollBar, int requested)
 {
     expect(scrollBar, ControlKind::ScrollBar);
     setValue(scrollBar, heldToRange(describe(scrollBar).scroll, requested));
+}
+
+void Form1Page::moveRequested(Control scrollBar, int move)
+{
+    expect(scrollBar, ControlKind::ScrollBar);
+    if (move < int(ScrollMove::ArrowLess) || move > int(ScrollMove::ToMaximum))
+        throw std::logic_error(
+            "The page asked for move " + std::to_string(move) + ", which no scroll bar makes.");
+    setValue(scrollBar, afterMove(describe(scrollBar).scroll, value(scrollBar), ScrollMove(move)));
 }
 
 void Form1Page::wheelTurned(Control scrollBar, int delta)

@@ -26,6 +26,7 @@ public:
     // The player's events, as the page reports them.
     void flipClicked();
     void scrollRequested(Control scrollBar, int value);
+    void moveRequested(Control scrollBar, int move); // a ScrollMove by its number
     void wheelTurned(Control scrollBar, int delta);
 
 private:

@@ -52,6 +52,11 @@ EMSCRIPTEN_KEEPALIVE void tencoins_scroll(int scrollBar, int value)
     deliver([=](Form1Page &form) { form.scrollRequested(Control(scrollBar), value); });
 }
 
+EMSCRIPTEN_KEEPALIVE void tencoins_move(int scrollBar, int move)
+{
+    deliver([=](Form1Page &form) { form.moveRequested(Control(scrollBar), move); });
+}
+
 EMSCRIPTEN_KEEPALIVE void tencoins_wheel(int scrollBar, int delta)
 {
     deliver([=](Form1Page &form) { form.wheelTurned(Control(scrollBar), delta); });

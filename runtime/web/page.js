@@ -96,11 +96,13 @@ mergeInto(LibraryManager.library, {
   },
 
   page_make_scroll_bar__deps: ['$Page'],
-  page_make_scroll_bar: function (control, minimum, maximum, value, arrowStep, pageStep) {
+  page_make_scroll_bar: function (control, minimum, maximum, value) {
     Page.scrollBars[control] = new ScrollBar(Page.controls[control],
-      { minimum: minimum, maximum: maximum, value: value, arrowStep: arrowStep, pageStep: pageStep },
-      (requested) => _tencoins_scroll(control, requested),
-      (delta) => _tencoins_wheel(control, delta));
+      { minimum: minimum, maximum: maximum, value: value }, {
+        requestMove: (move) => _tencoins_move(control, move),
+        requestValue: (requested) => _tencoins_scroll(control, requested),
+        turnWheel: (delta) => _tencoins_wheel(control, delta),
+      });
   },
 
   page_order_focus__deps: ['$Page'],

@@ -3,11 +3,12 @@
 // either end, a track and a thumb. The page has none: <input type=range> is a slider, which jumps
 // to a click in its track instead of paging and has no arrows.
 //
-// It never sets its own value. It asks for one (requestValue), which may lie past either end, and
-// whoever owns the value holds it to the range and sets it back with setValue. Arrows step, a press
-// in the track pages towards the pointer, both repeat while held; a dragged thumb asks for its
-// value only when it is let go; the keys work while it has the focus; the wheel is passed on as it
-// turns (turnWheel, in 120ths of a notch).
+// It never sets its own value, nor works one out. It asks for a move (requestMove: a step, a page
+// or an end, which the game's scroll rule turns into a value) or, for a dragged thumb, for a value
+// (requestValue), which may lie past either end; whoever owns the value holds it to the range and
+// sets it back with setValue. Arrows step, a press in the track pages towards the pointer, both
+// repeat while held; a dragged thumb asks for its value only when it is let go; the keys work
+// while it has the focus; the wheel is passed on as it turns (turnWheel, in 120ths of a notch).
 //
 // Screen readers hear it as a slider, a value picked from a range: that is what it is to the
 // player, and a screen reader leaves a slider its arrow keys, where it would take them from a
@@ -16,9 +17,10 @@
 class ScrollBar {
   // The bar's element, with its role, names, range and parts (arrow less, track with its thumb,
   // arrow more) as the page's markup gives them.
-  constructor(bar, settings, requestValue, turnWheel) {
+  constructor(bar, settings, { requestMove, requestValue, turnWheel }) {
     this.bar = bar;
-    this.settings = settings; // minimum, maximum, value, arrowStep, pageStep
+    this.settings = settings; // minimum, maximum, value
+    this.requestMove = requestMove;
     this.requestValue = requestValue;
     this.press = null;
     const part = (selector) => {
@@ -76,16 +78,14 @@ class ScrollBar {
   }
 
   keyDown(event) {
-    const { value, minimum, maximum, arrowStep, pageStep } = this.settings;
+    const move = ScrollBar.Moves;
     const moves = {
-      ArrowLeft: value - arrowStep, ArrowUp: value - arrowStep,
-      ArrowRight: value + arrowStep, ArrowDown: value + arrowStep,
-      PageUp: value - pageStep, PageDown: value + pageStep,
-      Home: minimum, End: maximum,
+      ArrowLeft: move.less, ArrowUp: move.less, ArrowRight: move.more, ArrowDown: move.more,
+      PageUp: move.pageLess, PageDown: move.pageMore, Home: move.minimum, End: move.maximum,
     };
     if (!(event.key in moves) || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
-    this.requestValue(moves[event.key]);
+    this.requestMove(moves[event.key]);
   }
 
   // Which part of the bar a press lands on: an arrow, the thumb, or the track on either side.
@@ -144,10 +144,7 @@ class ScrollBar {
   // can disagree.)
   step(pressed) {
     const { part, x, y } = this.press;
-    const { value, arrowStep, pageStep } = this.settings;
-    const moves = { less: value - arrowStep, more: value + arrowStep, pageLess: value - pageStep,
-      pageMore: value + pageStep };
-    if (pressed || this.stillOn(part, x, y)) this.requestValue(moves[part]);
+    if (pressed || this.stillOn(part, x, y)) this.requestMove(ScrollBar.Moves[part]);
   }
 
   stillOn(part, x, y) {
@@ -196,6 +193,8 @@ class ScrollBar {
   }
 }
 
+// The moves, numbered as the game's scroll rule numbers them (ScrollMove in scrolling.h).
+ScrollBar.Moves = { less: 0, more: 1, pageLess: 2, pageMore: 3, minimum: 4, maximum: 5 };
 // Arrows and the track repeat after half a second, then twenty times a second, as on desktops.
 ScrollBar.RepeatDelay = 500;
 ScrollBar.RepeatInterval = 50;

@@ -299,37 +299,30 @@ void Form1Window::scroll(HWND scrollBar, WORD request)
 {
     const Control which = controlOf(scrollBar);
     const ScrollSettings &settings = describe(which).scroll;
-    int target = value(which);
+    const auto move
+        = [&](ScrollMove to) { setValue(which, afterMove(settings, value(which), to)); };
     switch (request) {
     case SB_LINELEFT:
-        target -= settings.arrowStep;
-        break;
+        return move(ScrollMove::ArrowLess);
     case SB_LINERIGHT:
-        target += settings.arrowStep;
-        break;
+        return move(ScrollMove::ArrowMore);
     case SB_PAGELEFT:
-        target -= settings.pageStep;
-        break;
+        return move(ScrollMove::PageLess);
     case SB_PAGERIGHT:
-        target += settings.pageStep;
-        break;
+        return move(ScrollMove::PageMore);
     case SB_LEFT:
-        target = settings.minimum;
-        break;
+        return move(ScrollMove::ToMinimum);
     case SB_RIGHT:
-        target = settings.maximum;
-        break;
+        return move(ScrollMove::ToMaximum);
     case SB_THUMBPOSITION: {
         SCROLLINFO track { sizeof track, SIF_TRACKPOS, 0, 0, 0, 0, 0 };
         GetScrollInfo(scrollBar, SB_CTL, &track);
-        target = track.nTrackPos;
-        break;
+        return setValue(which, heldToRange(settings, track.nTrackPos));
     }
     default:
         // SB_THUMBTRACK while a thumb is dragged, SB_ENDSCROLL after: nothing changes.
         return;
     }
-    setValue(which, heldToRange(settings, target));
 }
 
 void Form1Window::wheel(POINT onScreen, int delta)
