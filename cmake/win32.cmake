@@ -26,14 +26,14 @@ configure_file(runtime/win32/tencoins.rc.in tencoins.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/tencoins.rc
     PROPERTIES OBJECT_DEPENDS "${ICON_FILE};${MANIFEST_FILE}")
 
-# Everything but the random source the game plays with, so that a test build can bring its own.
+# Everything but the entry point and the random source the game plays with, so that a test build
+# can bring its own.
 add_library(frontend_win32 OBJECT
     runtime/win32/accessible.cpp runtime/win32/accessible.h
     runtime/win32/delegatingaccessible.h
     runtime/win32/dpi.cpp runtime/win32/dpi.h
     runtime/win32/errorreport.cpp runtime/win32/errorreport.h
     runtime/win32/form1window.cpp runtime/win32/form1window.h
-    runtime/win32/main.cpp
     runtime/win32/paintedcoins.cpp runtime/win32/paintedcoins.h
     runtime/win32/widetext.h
     runtime/win32/windowclasses.cpp runtime/win32/windowclasses.h
@@ -47,7 +47,7 @@ target_include_directories(frontend_win32 PUBLIC ${PROJECT_SOURCE_DIR}/runtime/w
 target_link_libraries(frontend_win32 PUBLIC window entry gdi32 user32 comctl32 oleacc ole32
     oleaut32 uuid)
 
-add_executable(tencoins WIN32 runtime/playsource.cpp)
+add_executable(tencoins WIN32 runtime/win32/main.cpp runtime/playsource.cpp)
 target_link_libraries(tencoins PRIVATE frontend_win32)
 
 install(TARGETS tencoins RUNTIME DESTINATION .)

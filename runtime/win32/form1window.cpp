@@ -18,6 +18,9 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace {
 
@@ -200,13 +203,17 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_GETDPISCALEDSIZE:
+        // Asked before a change of scale (Windows 10 1703 and later): the size a start at the new
+        // scale has, so that the rectangle then suggested keeps the window where it was.
+        *reinterpret_cast<SIZE *>(lParam) = windowSizeAt(UINT(wParam));
+        return TRUE;
     case WM_DPICHANGED: {
+        // Laid out again as a start at the new scale would be, at the place Windows suggests.
         m_dpi = HIWORD(wParam);
         layOut();
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(m_window, nullptr, suggested.left, suggested.top,
-            suggested.right - suggested.left, suggested.bottom - suggested.top,
-            SWP_NOZORDER | SWP_NOACTIVATE);
+        fitWindowToClientArea(POINT { suggested.left, suggested.top });
         InvalidateRect(m_window, nullptr, TRUE);
         return 0;
     }
@@ -287,12 +294,28 @@ void Form1Window::layOut()
     DeleteObject(std::exchange(m_boldFont, bold));
 }
 
-void Form1Window::fitWindowToClientArea()
+void Form1Window::fitWindowToClientArea(std::optional<POINT> place)
 {
-    const SIZE outer
-        = windowSizeFor(pixels(ClientWidth), pixels(ClientHeight), WindowStyle, 0, m_dpi);
+    const SIZE outer = windowSizeAt(m_dpi);
+    const POINT at = place.value_or(POINT {});
+    const UINT keep = SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(
-        m_window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_window, nullptr, at.x, at.y, outer.cx, outer.cy, keep | (place ? 0 : SWP_NOMOVE));
+    // Where the frame drawn is not the one computed (Wine draws its frames at the system's dpi,
+    // whatever the window's), the client area comes out short or long: the difference is made up.
+    RECT client {};
+    GetClientRect(m_window, &client);
+    const int wider = pixels(ClientWidth) - client.right,
+              taller = pixels(ClientHeight) - client.bottom;
+    if ((wider || taller) && !IsIconic(m_window) && !IsZoomed(m_window))
+        SetWindowPos(
+            m_window, nullptr, 0, 0, outer.cx + wider, outer.cy + taller, keep | SWP_NOMOVE);
+}
+
+SIZE Form1Window::windowSizeAt(UINT dpi) const
+{
+    const auto at = [dpi](Twips twips) { return MulDiv(twips, int(dpi), TwipsPerInch); };
+    return windowSizeFor(at(ClientWidth), at(ClientHeight), WindowStyle, 0, dpi);
 }
 
 void Form1Window::scroll(HWND scrollBar, WORD request)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -40,7 +41,10 @@ private:
     HWND createControl(const ControlDescription &description);
     void stackInTabOrder();
     void layOut();
-    void fitWindowToClientArea();
+    // At the place given, or where the window is.
+    void fitWindowToClientArea(std::optional<POINT> place = std::nullopt);
+    // The window's outer size, frame and all, for the described client area at a dpi.
+    SIZE windowSizeAt(UINT dpi) const;
     void scroll(HWND scrollBar, WORD request);
     void wheel(POINT onScreen, int delta);
     void pressEnterAsSpace(MSG &message) const;
