@@ -4,14 +4,14 @@
 # Usage: xvfb-run -a tests/close.sh [--scale S] [LAUNCHER] PROGRAM   (see tests/blackbox.sh)
 set -euo pipefail
 source "$(dirname "$0")/blackbox.sh"
-close_window=$(dirname "$0")/close_window.py
+wm_protocol=$(dirname "$0")/wm_protocol.py
 
 # Starts the game, runs the moves given as a command, closes the window, checks the status.
 close_after() {
     local what=$1 moves=$2
     start_game
     eval "$moves"
-    "$close_window" "$window"
+    "$wm_protocol" "$window" WM_DELETE_WINDOW
     await_end "closing $what"
     xdotool mouseup 1 2>/dev/null || true
     [ "$status" -eq 0 ] || fail "closing $what ended the game with status $status"

@@ -79,7 +79,22 @@ check_coins() {
     [ "$red" -eq "$1" ] || fail "$red coins show red, but the title says $1"
 }
 
-# Flip has the focus from the start: Space flips at once.
+# Another window put in front of the game, then the game brought back as a window manager does on
+# Alt+Tab: the control that had the focus has it again.
+away_and_back() {
+    local other_pid other
+    xmessage -geometry +0+0 "Another window" &
+    other_pid=$!
+    other=$(find_window '^xmessage$' 10) || fail "xmessage showed no window"
+    xdotool windowraise "$other" windowfocus --sync "$other" sleep 0.3
+    xdotool windowraise "$window" windowfocus --sync "$window"
+    "$(dirname "$0")/wm_protocol.py" "$window" WM_TAKE_FOCUS
+    sleep 0.3
+    kill "$other_pid" && wait "$other_pid" 2>/dev/null || true
+}
+
+# Flip has the focus from the start, and again after another window was in front: Space flips.
+away_and_back
 xdotool key space
 expect_flip_of 5
 context="after the first flip"
@@ -89,16 +104,16 @@ echo "PASS: Space at the start flipped ' 5 $red'; each coin shows the face it is
 money=100
 
 # The keys on a focused scroll bar: Left and Right step by the arrow step, Page Up and Page Down
-# by the page step, Home and End go to the ends. The label and the money follow each move. Tab
+# by the page step, Home and End go to the ends, and still after another window was in front. The label and the money follow each move. Tab
 # goes round, Shift+Tab back round.
-keys_on_bet=("Tab focus=BetScroll Bet=0" "Right Bet=1" "Page_Down Bet=11" "Page_Up Bet=1"
+keys_on_bet=("Tab focus=BetScroll Bet=0" "Right Bet=1" "away focus=BetScroll" "Page_Down Bet=11" "Page_Up Bet=1"
     "Left Bet=0" "End Bet=100" "Home Bet=0")
 keys_on_guess=("Tab focus=ChooseScroll Choose=5" "Right Choose=6" "Page_Down Choose=7"
     "Page_Up Choose=6" "Left Choose=5" "Home Choose=0" "End Choose=10" "Home Choose=0")
 for step in "${keys_on_bet[@]}" "${keys_on_guess[@]}" "Tab focus=Flip" \
     "shift+Tab focus=ChooseScroll" "Tab focus=Flip"; do
     read -r key what <<<"$step"
-    xdotool key "$key"
+    if [ "$key" = away ]; then away_and_back; else xdotool key "$key"; fi
     context="after $key ($what)"
     case $what in
     Bet=*) expect "$what" "BetScroll=${what#Bet=}" "Money=$(money_text $((money - ${what#Bet=})))" ;;
