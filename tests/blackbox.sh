@@ -8,16 +8,21 @@
 #                     the window's logical pixels)
 #   --scale S         the screen's pixels to the window's logical pixel (1.5 on a 144-dpi desktop)
 #   --title-trimmed   the window system shows the title without its leading blank (a browser)
+#   --colours FACE/TEXT  the system's dialog and text colours, each "red green blue": the window's
+#                     face must show the one, the labels' text and the coins' rims the other
 #   LAUNCHER          wine, for the .exe; the page's launcher, for the browser
 
 reader=()
 scale=1
+face_colour=""
+text_colour="0 0 0"
 title_trimmed=false
 while [ $# -gt 0 ]; do
     case $1 in
     --reader) read -ra reader <<<"$2"; shift 2 ;;
     --scale) scale=$2; shift 2 ;;
     --title-trimmed) title_trimmed=true; shift ;;
+    --colours) face_colour=${2%/*} text_colour=${2#*/}; shift 2 ;;
     --) shift; break ;;
     *) break ;;
     esac
@@ -145,13 +150,24 @@ colour_at() {
     convert "$shot" -format "%[fx:int(255*p{$1,$2}.r+.5)] %[fx:int(255*p{$1,$2}.g+.5)] %[fx:int(255*p{$1,$2}.b+.5)]" info:
 }
 
+# How many pixels of a part of the photograph given in logical pixels show exactly a colour.
+pixels_of() {
+    convert "$shot" -crop "$(px "$3")x$(px "$4")+$(px "$1")+$(px "$2")" +repage -depth 8 \
+        -format %c histogram:info:- | awk -v colour="($(tr ' ' , <<<"$5"))" '
+        $2 == colour || $2 == substr(colour, 1, length(colour) - 1) ",255)" { count += $1 }
+        END { print count + 0 }'
+}
+
 # Where the ink lies in a part of the photograph given in logical pixels: "left top width height"
-# in the screen's pixels, from the window's corner; nothing where there is none.
+# in the screen's pixels, from the window's corner; nothing where there is none. Ink is dark on a
+# light face, light on a dark one.
 ink_in() {
-    local left top
+    local left top negate=-negate
     left=$(px "$1") top=$(px "$2")
+    read -r red green blue <<<"$text_colour"
+    [ $((red + green + blue)) -lt 384 ] || negate=""
     convert "$shot" -crop "$(px "$3")x$(px "$4")+$left+$top" +repage -colorspace Gray \
-        -threshold 50% -negate -trim -format '%w %h %X %Y %[fx:mean]' info: 2>/dev/null \
+        -threshold 50% $negate -trim -format '%w %h %X %Y %[fx:mean]' info: 2>/dev/null \
         | awk -v left="$left" -v top="$top" '$5 > 0 { print left + $3, top + $4, $1, $2 }'
 }
 

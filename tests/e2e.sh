@@ -61,6 +61,18 @@ read -r left top width height <<<"$(ink_in 64 74 160 22)"
     || fail "'Money: 100' is $height pixels high: an 18-pixel font scaled by $scale draws $(px 13) to $(px 21)"
 echo "PASS: Bet and Choose are centred, Money left-aligned, in a font scaled by $scale"
 
+# In the system's colours, whatever the scheme: the face below Money in the dialog colour, the
+# money's text and coin 1's rim in the text colour.
+if [ -n "$face_colour" ]; then
+    [ "$(colour_at "$(px 150)" "$(px 130)")" = "$face_colour" ] \
+        || fail "the window's face shows ($(colour_at "$(px 150)" "$(px 130)")), not the dialog colour ($face_colour)"
+    for part in "the Money label's text:64 74 160 22" "coin 1's rim:0 0 33 33"; do
+        [ "$(pixels_of ${part#*:} "$text_colour")" -gt 0 ] \
+            || fail "${part%%:*} shows no pixel in the text colour ($text_colour)"
+    done
+    echo "PASS: the face in the dialog colour ($face_colour), text and rims in the text colour ($text_colour)"
+fi
+
 # Reads the coins after a flip: each face as a screen reader hears it must be the colour the screen
 # shows at that coin's centre, and as many red as the title says.
 check_coins() {
