@@ -201,7 +201,18 @@ int wmain(int argc, wchar_t **argv)
         Form1Window game(GetModuleHandleW(nullptr), *random);
         game.show(SW_SHOW);
         deliverPending();
-        HWND window = FindWindowW(WindowClass, nullptr);
+        // This thread's own window: another game may be running beside it.
+        HWND window = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND each, LPARAM found) {
+                wchar_t kind[32] {};
+                GetClassNameW(each, kind, 32);
+                if (std::wstring(kind) == WindowClass)
+                    *reinterpret_cast<HWND *>(found) = each;
+                return TRUE;
+            },
+            LPARAM(&window));
         return what == L"play" ? play(window, std::max(number, 1))
                                : printLayout(window, UINT(number));
     } catch (const std::exception &error) {
