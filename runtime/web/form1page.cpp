@@ -52,11 +52,12 @@ Form1Page::Form1Page(RandomSource &random)
 
 void Form1Page::createControls()
 {
-    for (const ControlDescription &description : ControlDescriptions)
+    for (const ControlDescription &description : ControlDescriptions) {
         page_take_control(number(description.control), description.name);
-    for (const auto &[scrollBar, label] : ScrollBarLabels) {
-        const ScrollSettings &scroll = describe(scrollBar).scroll;
-        page_make_scroll_bar(number(scrollBar), scroll.minimum, scroll.maximum, scroll.value);
+        const ScrollSettings &scroll = description.scroll;
+        if (description.kind == ControlKind::ScrollBar)
+            page_make_scroll_bar(
+                number(description.control), scroll.minimum, scroll.maximum, scroll.value);
     }
     std::array<int, FocusableCount> order {};
     const auto focusable = tabOrder();
@@ -83,9 +84,7 @@ void Form1Page::scrollRequested(Control scrollBar, int requested)
 void Form1Page::moveRequested(Control scrollBar, int move)
 {
     expect(scrollBar, ControlKind::ScrollBar);
-    if (move < int(ScrollMove::ArrowLess) || move > int(ScrollMove::ToMaximum))
-        throw std::logic_error(
-            "The page asked for move " + std::to_string(move) + ", which no scroll bar makes.");
+    // A number no move has is refused by the rule.
     setValue(scrollBar, afterMove(describe(scrollBar).scroll, value(scrollBar), ScrollMove(move)));
 }
 

@@ -74,9 +74,8 @@ mergeInto(LibraryManager.library, {
     // A finger or a pen shows the button pressed while it is on it, and not after: a touch
     // screen's :active can outlast the tap, and iOS sets it only on what listens to touches.
     pressWithFinger: function (button) {
-      const touching = (event) => event.pointerType !== 'mouse';
       button.addEventListener('pointerdown', (event) => {
-        if (touching(event)) button.classList.add('touched');
+        if (event.pointerType !== 'mouse') button.classList.add('touched');
       });
       for (const end of ['pointerup', 'pointercancel', 'pointerleave'])
         button.addEventListener(end, () => button.classList.remove('touched'));

@@ -52,7 +52,7 @@ WindowFit.Caption = 24;
 WindowFit.Border = 1;
 WindowFit.Margin = 16;
 
-Module.fit = new WindowFit(document.getElementById('window'));
+new WindowFit(document.getElementById('window'));
 
 Module.startFailed = (reason) => {
   if (Module.started) return;
