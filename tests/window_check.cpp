@@ -203,16 +203,11 @@ int wmain(int argc, wchar_t **argv)
         deliverPending();
         // This thread's own window: another game may be running beside it.
         HWND window = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND each, LPARAM found) {
-                wchar_t kind[32] {};
-                GetClassNameW(each, kind, 32);
-                if (std::wstring(kind) == WindowClass)
-                    *reinterpret_cast<HWND *>(found) = each;
-                return TRUE;
-            },
-            LPARAM(&window));
+        do
+            window = FindWindowExW(nullptr, window, WindowClass, nullptr);
+        while (window && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId());
+        if (!window)
+            fail("the game's window is not among this thread's");
         return what == L"play" ? play(window, std::max(number, 1))
                                : printLayout(window, UINT(number));
     } catch (const std::exception &error) {
