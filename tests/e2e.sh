@@ -116,10 +116,10 @@ echo "PASS: Space at the start flipped ' 5 $red'; each coin shows the face it is
 money=100
 
 # The keys on a focused scroll bar: Left and Right step by the arrow step, Page Up and Page Down
-# by the page step, Home and End go to the ends, and still after another window was in front. The label and the money follow each move. Tab
-# goes round, Shift+Tab back round.
-keys_on_bet=("Tab focus=BetScroll Bet=0" "Right Bet=1" "away focus=BetScroll" "Page_Down Bet=11" "Page_Up Bet=1"
-    "Left Bet=0" "End Bet=100" "Home Bet=0")
+# by the page step, Home and End go to the ends, and still after another window was in front.
+# The label and the money follow each move. Tab goes round, Shift+Tab back round.
+keys_on_bet=("Tab focus=BetScroll Bet=0" "Right Bet=1" "away focus=BetScroll" "Page_Down Bet=11"
+    "Page_Up Bet=1" "Left Bet=0" "End Bet=100" "Home Bet=0")
 keys_on_guess=("Tab focus=ChooseScroll Choose=5" "Right Choose=6" "Page_Down Choose=7"
     "Page_Up Choose=6" "Left Choose=5" "Home Choose=0" "End Choose=10" "Home Choose=0")
 for step in "${keys_on_bet[@]}" "${keys_on_guess[@]}" "Tab focus=Flip" \

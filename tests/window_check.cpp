@@ -15,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,16 +42,17 @@ void deliverPending()
 // How many more objects of a kind the process can still make. Wine keeps no count of a process's
 // objects (GetGuiResources answers 0), but its handle tables are finite: what a leak holds is room
 // lost.
-long roomFor(const std::function<void *()> &make, const std::function<void(void *)> &free)
+template<typename Make, typename Free>
+long roomFor(Make make, Free free)
 {
-    std::vector<void *> made;
+    std::vector<decltype(make())> made;
     while (made.size() < 1'000'000) {
-        void *object = make();
-        if (!object)
+        if (const auto object = make())
+            made.push_back(object);
+        else
             break;
-        made.push_back(object);
     }
-    for (void *object : made)
+    for (const auto object : made)
         free(object);
     return long(made.size());
 }
@@ -64,10 +64,8 @@ long held(DWORD kind)
     if (const DWORD count = GetGuiResources(GetCurrentProcess(), kind))
         return long(count);
     if (kind == GR_GDIOBJECTS)
-        return -roomFor([] { return static_cast<void *>(CreateSolidBrush(0)); },
-            [](void *brush) { DeleteObject(static_cast<HBRUSH>(brush)); });
-    return -roomFor([] { return static_cast<void *>(CreateMenu()); },
-        [](void *menu) { DestroyMenu(static_cast<HMENU>(menu)); });
+        return -roomFor([] { return CreateSolidBrush(0); }, DeleteObject);
+    return -roomFor(CreateMenu, DestroyMenu);
 }
 
 // The client area's pixels as 0xRRGGBB, row by row.
@@ -91,14 +89,6 @@ std::vector<COLORREF> pixels(HWND window, RECT &area)
     for (COLORREF &pixel : shown)
         pixel &= 0xFFFFFF;
     return shown;
-}
-
-std::vector<HWND> controls(HWND window)
-{
-    std::vector<HWND> found;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        found.push_back(child);
-    return found;
 }
 
 // The coins must show as many red faces as the title counts, the rest green, each coin as large.
@@ -163,7 +153,8 @@ int printLayout(HWND window, UINT dpi)
     GetClientRect(window, &client);
     std::printf("client area %ld x %ld\n", client.right, client.bottom);
     long coinsRight = client.right;
-    for (HWND control : controls(window)) {
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
         wchar_t kind[16] {};
         GetClassNameW(control, kind, 16);
         RECT place;

@@ -314,8 +314,8 @@ void Form1Window::fitWindowToClientArea(std::optional<POINT> place)
 
 SIZE Form1Window::windowSizeAt(UINT dpi) const
 {
-    const auto at = [dpi](Twips twips) { return MulDiv(twips, int(dpi), TwipsPerInch); };
-    return windowSizeFor(at(ClientWidth), at(ClientHeight), WindowStyle, 0, dpi);
+    return windowSizeFor(
+        pixelsAt(ClientWidth, dpi), pixelsAt(ClientHeight, dpi), WindowStyle, 0, dpi);
 }
 
 void Form1Window::scroll(HWND scrollBar, WORD request)
@@ -369,7 +369,7 @@ void Form1Window::wheel(POINT onScreen, int delta)
 
 int Form1Window::pixels(Twips twips) const
 {
-    return MulDiv(twips, int(m_dpi), TwipsPerInch);
+    return pixelsAt(twips, m_dpi);
 }
 
 HWND Form1Window::control(Control which) const

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "paintedcoins.h"
 
+#include "dpi.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -99,5 +101,5 @@ void PaintedCoins::invalidate(int coin)
 
 int PaintedCoins::pixels(Twips twips) const
 {
-    return MulDiv(twips, int(m_dpi), TwipsPerInch);
+    return pixelsAt(twips, m_dpi);
 }
